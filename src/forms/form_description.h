@@ -1,0 +1,97 @@
+#pragma once
+
+// A calculator is described as data: its texts, the fields of each section
+// with their checks and messages, the result captions, the format and the
+// formula with its guards. The generic dialog renders any description and the
+// protocol in form_protocol.h runs it, so a new calculator is one table.
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "forms/result_text.h"
+#include "forms/validation.h"
+
+namespace orvanta {
+
+inline constexpr std::string_view kErrorCaption = "ERROR !!!";
+
+// An upper limit checked after the field passed its grammar check.
+struct UpperBound {
+    double maximum = 0;
+    std::string_view message{};
+};
+
+struct InputField {
+    std::string_view label{};
+    ValidationKind kind = ValidationKind::SignedDecimal;
+    std::string_view message{};  // shown when the text fails its check
+    std::string_view caption = kErrorCaption;
+    std::optional<UpperBound> bound = std::nullopt;
+};
+
+// What a formula gives back: every result of the section, or no value at all
+// when a guard holds (the section then shows "NaN" in every result field).
+using Results = std::optional<std::vector<double>>;
+inline constexpr std::nullopt_t NoValue = std::nullopt;
+
+// x[0], x[1], ... are the section's inputs in reading order.
+using Formula = Results (*)(std::span<const double> x);
+
+// Called for every field that passed, at once, even if a later field fails.
+using StoreField = void (*)(std::size_t field, double value);
+
+enum class InputLayout {
+    Rows,           // one "label  field" row per input, in reading order
+    TwoColumnGrid,  // first half of the inputs in a left column, second half right
+};
+
+enum class ResultGroupStyle {
+    InputsAbove,  // input rows, then the result group box under them
+    InputsInside, // the result group box holds the input rows as well
+};
+
+struct Section {
+    std::vector<InputField> inputs{};
+    std::string_view resultCaption{};  // group box caption; empty for a bare box
+    std::vector<std::string_view> resultLabels{};
+    ResultFormat format = ResultFormat::TwoDecimals;
+    Formula compute = nullptr;
+
+    // Layout hints.
+    int column = 0;  // 0 for the left column, 1 for the right one
+    InputLayout inputLayout = InputLayout::Rows;
+    std::string_view inputGroupCaption{};  // group box around the inputs, if any
+    ResultGroupStyle groupStyle = ResultGroupStyle::InputsAbove;
+
+    // A section without results hands its values on instead: each good field
+    // is stored, and when every field passed the window `opens` is run.
+    StoreField store = nullptr;
+    std::string_view opens{};
+};
+
+// One radio button of a chooser and the window it opens.
+struct Choice {
+    std::string_view text{};
+    std::string_view opens{};
+};
+
+enum class HeadingStyle { Framed, Plain };
+enum class LabelAlignment { Left, Right };
+
+struct FormDescription {
+    std::string_view className{};
+    std::string_view title{};
+    std::string_view heading{};  // empty: the heading repeats the title
+    HeadingStyle headingStyle = HeadingStyle::Framed;
+    LabelAlignment labelAlignment = LabelAlignment::Left;
+    std::vector<Section> sections{};
+    // A chooser has no sections: its "OK" opens the window of the chosen entry.
+    std::vector<Choice> choices{};
+
+    std::string_view HeadingText() const { return heading.empty() ? title : heading; }
+    bool IsChooser() const { return !choices.empty(); }
+};
+
+}  // namespace orvanta

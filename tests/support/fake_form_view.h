@@ -1,0 +1,98 @@
+#pragma once
+
+// A FormView that holds field texts in memory and records, in order, every
+// message, result text and window opened, so protocol tests can compare the
+// whole sequence of what a user would have seen.
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/form_protocol.h"
+#include "forms/form_view.h"
+
+namespace orvanta::testing {
+
+struct Message {
+    std::string caption;
+    std::string text;
+    bool operator==(const Message&) const = default;
+};
+
+class FakeFormView : public FormView {
+public:
+    std::map<std::pair<std::size_t, std::size_t>, std::u16string> inputs;
+    std::map<std::pair<std::size_t, std::size_t>, std::string> results;
+    std::vector<Message> messages;
+    std::vector<std::string> opened;
+    std::set<std::size_t> checkedChoices;
+
+    std::u16string InputText(std::size_t section, std::size_t field) const override {
+        const auto it = inputs.find({section, field});
+        return it == inputs.end() ? std::u16string() : it->second;
+    }
+    void SetResultText(std::size_t section, std::size_t result, std::string_view text) override {
+        results[{section, result}] = std::string(text);
+    }
+    void ShowMessage(std::string_view caption, std::string_view text) override {
+        messages.push_back({std::string(caption), std::string(text)});
+    }
+    bool IsChoiceChecked(std::size_t choice) const override {
+        return checkedChoices.count(choice) != 0;
+    }
+    void OpenWindow(std::string_view className) override { opened.emplace_back(className); }
+
+    // Fills a section's fields from UTF-8 texts, in reading order.
+    void Type(std::size_t section, const std::vector<std::string>& texts) {
+        for (std::size_t i = 0; i < texts.size(); ++i) inputs[{section, i}] = Utf16(texts[i]);
+    }
+    std::string Result(std::size_t section, std::size_t result = 0) const {
+        const auto it = results.find({section, result});
+        return it == results.end() ? std::string("<unset>") : it->second;
+    }
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const Message& m : messages) texts.push_back(m.text);
+        return texts;
+    }
+
+    static std::u16string Utf16(const std::string& utf8);
+};
+
+// Utf-8 to UTF-16, enough for the test texts (BMP and surrogate pairs).
+inline std::u16string FakeFormView::Utf16(const std::string& utf8) {
+    std::u16string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        char32_t cp;
+        int extra;
+        if (c < 0x80) { cp = c; extra = 0; }
+        else if ((c >> 5) == 6) { cp = c & 0x1F; extra = 1; }
+        else if ((c >> 4) == 14) { cp = c & 0x0F; extra = 2; }
+        else { cp = c & 0x07; extra = 3; }
+        for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += extra + 1;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+// One press of a section with the given texts; returns the view for checks.
+inline FakeFormView Press(const FormDescription& form, std::size_t section,
+                          const std::vector<std::string>& texts) {
+    FakeFormView view;
+    view.Type(section, texts);
+    ComputeSection(form, section, view);
+    return view;
+}
+
+}  // namespace orvanta::testing
