@@ -48,8 +48,8 @@ enum class InputLayout {
 };
 
 enum class ResultGroupStyle {
-    InputsAbove,  // input rows, then the result group box under them
-    InputsInside, // the result group box holds the input rows as well
+    InputsAbove,   // input rows, then the result group box under them
+    InputsInside,  // the result group box holds the input rows as well
 };
 
 struct Section {

@@ -1,8 +1,9 @@
 #include "forms/validation.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace orvanta {

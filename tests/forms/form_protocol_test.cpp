@@ -22,10 +22,17 @@ TEST(FormProtocol, ReturnOnAssetsWorkedValues) {
         std::string x1, x2, result;
     };
     const Case cases[] = {
-        {"150", "1000", "15.00"},  {"1", "3", "33.33"},        {"2", "3", "66.67"},
-        {"-50", "200", "-25.00"},  {"100", "-1000", "-10.00"}, {"150", "0", "NaN"},
-        {"150", "-0", "NaN"},      {"-", "5", "0.00"},         {"-0", "5", "-0.00"},
-        {"1000000", "0.5", "200000000.00"},                    {"0", "-0.000", "NaN"},
+        {"150", "1000", "15.00"},
+        {"1", "3", "33.33"},
+        {"2", "3", "66.67"},
+        {"-50", "200", "-25.00"},
+        {"100", "-1000", "-10.00"},
+        {"150", "0", "NaN"},
+        {"150", "-0", "NaN"},
+        {"-", "5", "0.00"},
+        {"-0", "5", "-0.00"},
+        {"1000000", "0.5", "200000000.00"},
+        {"0", "-0.000", "NaN"},
         {"1" + std::string(400, '0'), "1", "NaN"},  // infinite: no figure to show
     };
     for (const Case& c : cases) {
@@ -93,10 +100,13 @@ const FormDescription kTwoSections{
                 },
             },
             {
-                .inputs = {{"n", ValidationKind::NaturalNumber, "n bad",
-                            kErrorCaption, UpperBound{1200, "n too big"}},
+                .inputs = {{"n", ValidationKind::NaturalNumber, "n bad", kErrorCaption,
+                            UpperBound{1200, "n too big"}},
                            {"r", ValidationKind::PositiveDecimal, "r bad"}},
-                .store = [](std::size_t field, double value) { stored.push_back({field, value}); },
+                .store =
+                    [](std::size_t field, double value) {
+                        stored.push_back({field, value});
+                    },
                 .opens = "REPORT_WINDOW",
             },
         },

@@ -1,12 +1,12 @@
 #include "forms/result_text.h"
 
 #include <gtest/gtest.h>
+#include <locale.h>
 
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <locale.h>
 #include <random>
 #include <string>
 
@@ -57,13 +57,12 @@ TEST(ResultText, HugeValuesKeepAllTheirDigits) {
 }
 
 TEST(ResultText, NoFigureIsWrittenNaN) {
-    const double nonFinite[] = {std::numeric_limits<double>::infinity(),
-                                -std::numeric_limits<double>::infinity(),
-                                std::numeric_limits<double>::quiet_NaN(),
-                                -std::numeric_limits<double>::quiet_NaN()};
+    const double nonFinite[] = {
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN()};
     for (const double v : nonFinite) {
-        for (const auto f : {ResultFormat::TwoDecimals, ResultFormat::FourDecimals,
-                             ResultFormat::SixDecimals}) {
+        for (const auto f :
+             {ResultFormat::TwoDecimals, ResultFormat::FourDecimals, ResultFormat::SixDecimals}) {
             EXPECT_EQ(FormatResult(v, f), "NaN");
         }
     }

@@ -20,18 +20,18 @@ struct Row {
 
 // The grammar of each check, row by row.
 const Row kGrammar[] = {
-    {"", false, false, false},     {"0", true, true, true},          {"007", true, true, true},
-    {"12", true, true, true},      {"5.25", false, true, true},      {"5.", false, false, false},
-    {".5", false, false, false},   {"1.2.3", false, false, false},   {"-", false, false, true},
-    {"-5", false, false, true},    {"-.5", false, false, true},      {"-.", false, false, false},
-    {"-0", false, false, true},    {"5-", false, false, false},      {"--5", false, false, false},
-    {" 5", false, false, false},   {"5 ", false, false, false},      {"+5", false, false, false},
-    {"1e5", false, false, false},  {"1,5", false, false, false},     {"0.0", false, true, true},
-    {"-1.5", false, false, true},  {"1.-5", false, false, false},    {"-5.", false, false, false},
-    {"\t5", false, false, false},  {"5\n", false, false, false},     {"inf", false, false, false},
-    {"nan", false, false, false},  {"0x10", false, false, false},    {"１", false, false, false},
-    {"٥", false, false, false},    {"5²", false, false, false},      {"😀", false, false, false},
-    {"5😀", false, false, false},  {"−5", false, false, false},      {"5٫5", false, false, false},
+    {"", false, false, false},    {"0", true, true, true},        {"007", true, true, true},
+    {"12", true, true, true},     {"5.25", false, true, true},    {"5.", false, false, false},
+    {".5", false, false, false},  {"1.2.3", false, false, false}, {"-", false, false, true},
+    {"-5", false, false, true},   {"-.5", false, false, true},    {"-.", false, false, false},
+    {"-0", false, false, true},   {"5-", false, false, false},    {"--5", false, false, false},
+    {" 5", false, false, false},  {"5 ", false, false, false},    {"+5", false, false, false},
+    {"1e5", false, false, false}, {"1,5", false, false, false},   {"0.0", false, true, true},
+    {"-1.5", false, false, true}, {"1.-5", false, false, false},  {"-5.", false, false, false},
+    {"\t5", false, false, false}, {"5\n", false, false, false},   {"inf", false, false, false},
+    {"nan", false, false, false}, {"0x10", false, false, false},  {"１", false, false, false},
+    {"٥", false, false, false},   {"5²", false, false, false},    {"😀", false, false, false},
+    {"5😀", false, false, false},  {"−5", false, false, false},    {"5٫5", false, false, false},
 };
 
 TEST(Validation, EachCheckFollowsItsGrammar) {
@@ -49,7 +49,10 @@ TEST(Validation, EachCheckFollowsItsGrammar) {
 
 TEST(Validation, LoneSurrogatesAndNulAreNotDigits) {
     const std::u16string texts[] = {std::u16string(1, u'\xD83D'), std::u16string(u"5\xDC00"),
-                                    std::u16string(u"5\0", 2), std::u16string(u"\0" u"5", 2)};
+                                    std::u16string(u"5\0", 2),
+                                    std::u16string(u"\0"
+                                                   u"5",
+                                                   2)};
     for (const std::u16string& t : texts) {
         EXPECT_FALSE(IsNaturalNumber(t));
         EXPECT_FALSE(IsPositiveDecimal(t));

@@ -68,10 +68,19 @@ inline std::u16string FakeFormView::Utf16(const std::string& utf8) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
         char32_t cp;
         int extra;
-        if (c < 0x80) { cp = c; extra = 0; }
-        else if ((c >> 5) == 6) { cp = c & 0x1F; extra = 1; }
-        else if ((c >> 4) == 14) { cp = c & 0x0F; extra = 2; }
-        else { cp = c & 0x07; extra = 3; }
+        if (c < 0x80) {
+            cp = c;
+            extra = 0;
+        } else if ((c >> 5) == 6) {
+            cp = c & 0x1F;
+            extra = 1;
+        } else if ((c >> 4) == 14) {
+            cp = c & 0x0F;
+            extra = 2;
+        } else {
+            cp = c & 0x07;
+            extra = 3;
+        }
         for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
             cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         i += extra + 1;

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12, builds with warnings
+# as errors and runs the whole suite offscreen through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+
+install_packages "${BUILD_PACKAGES[@]}" libgtest-dev locales
+
+# The comma-decimal locales the locale tests run under.
+for l in de_DE lt_LT; do
+    if ! locale -a 2>/dev/null | grep -qi "^${l}\.utf-\?8$"; then
+        as_root localedef -i "$l" -c -f UTF-8 "$l.UTF-8" || true
+    fi
+done
+
+export QT_QPA_PLATFORM=offscreen
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "shell/catalogue.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace orvanta {
+
+// One catalogue page: its heading and one exclusive group of entries. Pages
+// have no behaviour of their own; the main window reads which entry is chosen.
+class CatalogPage : public QWidget {
+    Q_OBJECT
+
+public:
+    CatalogPage(const CatalogPageInfo& info, QWidget* parent);
+
+    const CatalogPageInfo& Info() const { return info_; }
+    std::size_t EntryCount() const { return entries_.size(); }
+    QRadioButton* Entry(std::size_t index) const { return entries_.at(index); }
+    bool IsEntryChecked(std::size_t index) const;
+    // The chosen entry takes the focus, or the first one when none is chosen.
+    void FocusEntry();
+
+private:
+    const CatalogPageInfo& info_;
+    QButtonGroup* group_;
+    std::vector<QRadioButton*> entries_;
+};
+
+}  // namespace orvanta

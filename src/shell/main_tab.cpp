@@ -1,0 +1,72 @@
+#include "shell/main_tab.h"
+
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/about_dlg.h"
+#include "shell/tab_ctrl.h"
+#include "ui/logo.h"
+#include "ui/qt_text.h"
+#include "ui/window_registry.h"
+
+namespace orvanta {
+
+MAIN_TAB::MAIN_TAB(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      tab_(new TAB_Ctrl(this)),
+      menuBar_(new QMenuBar(this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("MAIN_TAB"));
+    setWindowTitle(QStringLiteral("Orvanta"));
+    setWindowIcon(ui::ApplicationIcon());
+    setFont(QFont(QStringLiteral("Arial"), 8));
+
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("E&xit"), this, &QDialog::reject)
+        ->setObjectName(QStringLiteral("exit"));
+    QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&About Orvanta..."), this, &MAIN_TAB::ShowAbout)
+        ->setObjectName(QStringLiteral("about"));
+
+    for (int i = 0; i < tab_->PageCount; ++i) {
+        tab_->TabBar()->insertTab(i, ui::ToQString(tab_->CatalogPageTable[i]->Info().tabCaption));
+    }
+    tab_->TabBar()->setCurrentIndex(0);
+    tab_->InitPages();
+
+    ok_->setObjectName(QStringLiteral("ok"));
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &MAIN_TAB::OpenChosenCalculator);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(tab_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    ok_->setFocus(Qt::OtherFocusReason);
+}
+
+void MAIN_TAB::OpenChosenCalculator() {
+    const CatalogPage* page = tab_->CatalogPageTable[tab_->CurrentPageIndex];
+    for (std::size_t i = 0; i < page->EntryCount(); ++i) {
+        if (page->IsEntryChecked(i)) ui::OpenWindow(page->Info().entries[i].opens, this);
+    }
+}
+
+void MAIN_TAB::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+}  // namespace orvanta

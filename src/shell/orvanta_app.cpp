@@ -1,0 +1,25 @@
+#include "shell/orvanta_app.h"
+
+#include "forms/product.h"
+#include "shell/calculators.h"
+#include "shell/main_tab.h"
+#include "ui/logo.h"
+#include "ui/qt_text.h"
+
+namespace orvanta {
+
+COrvantaApp::COrvantaApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(ui::ToQString(kProductName));
+    setApplicationVersion(ui::ToQString(kVersion));
+    setDesktopFileName(ui::ToQString(kDesktopFileName));
+    setWindowIcon(ui::ApplicationIcon());
+    RegisterWindows();
+}
+
+int COrvantaApp::Run() {
+    MAIN_TAB window;
+    window.exec();
+    return 0;
+}
+
+}  // namespace orvanta

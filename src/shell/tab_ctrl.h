@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QTabBar>
+#include <QWidget>
+#include <array>
+
+#include "shell/catalog_page.h"
+
+namespace orvanta {
+
+// The tab strip: it reports each left mouse-button press after it has handled
+// it, takes no keyboard focus, and ignores the wheel, so pages change only by
+// a click.
+class CatalogTabBar : public QTabBar {
+    Q_OBJECT
+
+public:
+    explicit CatalogTabBar(QWidget* parent);
+
+signals:
+    void leftButtonPressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+// The tab control of the main window: the tab strip and the five catalogue
+// pages placed under it, one shown at a time.
+class TAB_Ctrl : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TAB_Ctrl(QWidget* parent);
+
+    int PageCount = kCatalogPageCount;
+    std::array<CatalogPage*, kCatalogPageCount> CatalogPageTable{};
+    int CurrentPageIndex = 0;
+
+    void InitPages();
+    void PlacePages();
+    void OnTabClick();
+
+    CatalogTabBar* TabBar() const { return tabBar_; }
+    CatalogPage* CurrentPage() const { return CatalogPageTable[CurrentPageIndex]; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CatalogTabBar* tabBar_;
+};
+
+}  // namespace orvanta

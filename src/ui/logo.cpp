@@ -1,0 +1,41 @@
+#include "ui/logo.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace orvanta::ui {
+
+QPixmap DrawLogo(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+
+    QLinearGradient tile(0, 0, 0, 64);
+    tile.setColorAt(0, QColor(0x1f, 0x8a, 0x8a));
+    tile.setColorAt(1, QColor(0x0e, 0x4d, 0x5c));
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+
+    p.setPen(QPen(Qt::white, 6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(12, 12, 40, 40));
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf2, 0xc1, 0x4e));
+    p.drawRect(QRectF(22, 34, 5, 9));
+    p.drawRect(QRectF(29.5, 28, 5, 15));
+    p.drawRect(QRectF(37, 22, 5, 21));
+    return pixmap;
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(DrawLogo(size));
+    return icon;
+}
+
+}  // namespace orvanta::ui

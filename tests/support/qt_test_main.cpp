@@ -1,0 +1,13 @@
+// Widget tests run inside the real application object, offscreen.
+#include <gtest/gtest.h>
+
+#include <QtGlobal>
+
+#include "shell/orvanta_app.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    orvanta::COrvantaApp app(argc, argv);
+    return RUN_ALL_TESTS();
+}
