@@ -19,4 +19,115 @@ const FormDescription ROA_3_2{
     }},
 };
 
+const FormDescription BSR_3_3{
+    .className = "BSR_3_3",
+    .title = "3. Leverage ratio",
+    .sections = {{
+        .inputs = {{"Total liabilities:", PositiveDecimal,
+                    "Total liabilities must be real possitive number !!!"},
+                   {"Total assets:", PositiveDecimal,
+                    "Total assets must be real possitive number !!!"}},
+        .resultCaption = "Leverage ratio %",
+        .resultLabels = {"Leverage ratio %:"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1] * 100}};
+        },
+    }},
+};
+
+const FormDescription ABSOLIUTAUS_MOKUMO_KOEF_3_4{
+    .className = "ABSOLIUTAUS_MOKUMO_KOEF_3_4",
+    .title = "4. Absolute solvency ratio",
+    .sections = {{
+        .inputs = {{"Cash", PositiveDecimal, "Cash must be real possitive number !!!"},
+                   {"Current liabilities", PositiveDecimal,
+                    "Current liabilities must be real possitive number !!!"}},
+        .resultCaption = "Absolute solvency ratio",
+        .resultLabels = {"Absolute solvency ratio"},
+        .format = ResultFormat::SixDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1]}};
+        },
+    }},
+};
+
+const FormDescription BTMK_3_5{
+    .className = "BTMK_3_5",
+    .title = "5. Short term solvency ratio",
+    .sections = {{
+        .inputs = {{"Current assets", PositiveDecimal,
+                    "Current assets must be real possitive number !!!"},
+                   {"Current liabilities", PositiveDecimal,
+                    "Current liabilities must be real possitive number !!!"}},
+        .resultLabels = {"Short term solvency ratio"},
+        .format = ResultFormat::SixDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1]}};
+        },
+    }},
+};
+
+const FormDescription ILGALAIKIU_SKOLU_KEOF_3_6{
+    .className = "ILGALAIKIU_SKOLU_KEOF_3_6",
+    .title = "6. Non-current liabilities to Total assets ratio",
+    .sections = {{
+        .inputs = {{"Non-current liabilities", PositiveDecimal,
+                    "Non-current liabilities must be real possitive number !!!"},
+                   {"Total assets", PositiveDecimal,
+                    "Total assets must be real possitive number !!!"}},
+        .resultCaption = "Non-current liabilities to Total assets ratio %",
+        .resultLabels = {"Non-current liabilities to Total assets ratio %"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1] * 100}};
+        },
+    }},
+};
+
+const FormDescription APYVARTINIO_KAPITALO_KOEF_3_7{
+    .className = "APYVARTINIO_KAPITALO_KOEF_3_7",
+    .title = "7. Working capital ratio",
+    .sections = {{
+        .inputs = {{"Current assets", PositiveDecimal,
+                    "Current assets must be real possitive number !!!"},
+                   {"Current liabilities", PositiveDecimal,
+                    "Current liabilities must be real possitive number !!!"},
+                   {"Total assets", PositiveDecimal,
+                    "Total assets must be real possitive number !!!"}},
+        .resultCaption = "Working capital ratio",
+        .resultLabels = {"Working capital ratio"},
+        .format = ResultFormat::SixDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[2] == 0) return NoValue;
+            return {{(x[0] - x[1]) / x[2]}};  // negative working capital stays negative
+        },
+    }},
+};
+
+const FormDescription APYVARTINIO_KAPITALO_APYV_3_8{
+    .className = "APYVARTINIO_KAPITALO_APYV_3_8",
+    .title = "8. Working capital turnover ratio",
+    .sections = {{
+        .inputs = {{"Current assets", PositiveDecimal,
+                    "Current assets must be real possitive number !!!"},
+                   {"Current liabilities", PositiveDecimal,
+                    "Current liabilities must be real possitive number !!!"},
+                   {"Sales", PositiveDecimal, "Sales must be real possitive number !!!"}},
+        .resultCaption = "Working capital turnover ratio",
+        .resultLabels = {"Working capital turnover ratio"},
+        .format = ResultFormat::SixDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            // One difference for the guard and the divisor, so they cannot disagree.
+            const double workingCapital = x[0] - x[1];
+            if (workingCapital == 0) return NoValue;
+            return {{x[2] / workingCapital}};
+        },
+    }},
+};
+
 }  // namespace orvanta
