@@ -1,0 +1,122 @@
+#include "economics/turnover.h"
+
+namespace orvanta {
+
+using enum ValidationKind;
+
+const FormDescription PINIGU_APYVARTOS_CIKLO_TRUKME_5_12{
+    .className = "PINIGU_APYVARTOS_CIKLO_TRUKME_5_12",
+    .title = "12. Cash turnover cycle length",
+    .sections = {{
+        .inputs = {{"Accounting period length (365 days recommended)", NaturalNumber,
+                    "Accounting period length must be possitive natural number !!!"},
+                   {"Average cash balance (during period)", PositiveDecimal,
+                    "Average cash balance must be real possitive number !!!"},
+                   {"Cash revenue", PositiveDecimal,
+                    "Cash revenue must be real possitive number !!!"}},
+        .resultCaption = "Cash turnover cycle length",
+        .resultLabels = {"Cash turnover cycle length"},
+        .format = ResultFormat::SixDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[2] == 0) return NoValue;
+            return {{x[1] * x[0] / x[2]}};
+        },
+    }},
+};
+
+const FormDescription PPRODUKCIJOS_BUVIMO_SANDELIUOSE_L_DIEN_5_13{
+    .className = "PPRODUKCIJOS_BUVIMO_SANDELIUOSE_L_DIEN_5_13",
+    .title = "13. Storing of production length period (days)",
+    .sections = {{
+        .inputs = {{"Manufactured production stock", PositiveDecimal,
+                    "Manufactured production stock must be real possitive number !!!"},
+                   {"Average value of day production sales", PositiveDecimal,
+                    "Average value of day production sales must be real possitive number !!!"}},
+        .resultCaption = "Storing of production length period (days)",
+        .resultLabels = {"Storing of production length period (days)"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1]}};
+        },
+    }},
+};
+
+const FormDescription ATSARGU_APYVARTUMAS_KARTAIS_5_14{
+    .className = "ATSARGU_APYVARTUMAS_KARTAIS_5_14",
+    .title = "14. Inventory turnover (times)",
+    .sections = {{
+        .inputs = {{"Cost of goods sold", PositiveDecimal,
+                    "Inventories cost of sale must be real possitive number !!!"},
+                   {"Average inventory value", PositiveDecimal,
+                    "Average inventory value must be real possitive number !!!"}},
+        .resultCaption = "Inventory turnover (times)",
+        .resultLabels = {"Inventory turnover (times)"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1]}};
+        },
+    }},
+};
+
+const FormDescription ATSARGU_APYVARTUMAS_DIENOMIS_5_15{
+    .className = "ATSARGU_APYVARTUMAS_DIENOMIS_5_15",
+    .title = "15. Inventory turnover (days)",
+    .sections = {{
+        .inputs = {{"Cost of goods sold", PositiveDecimal,
+                    "Cost of sales must be real possitive number !!!"},
+                   {"Average inventory value", PositiveDecimal,
+                    "Average inventory value must be real possitive number !!!"},
+                   {"Accounting period length (365 days recomended)", NaturalNumber,
+                    "No. of days must be possitive natural number !!!"}},
+        .resultCaption = "Inventory turnover (days)",
+        .resultLabels = {"Inventory turnover (days)"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            // The cost of goods sold is the divisor here, not the inventory.
+            if (x[0] == 0) return NoValue;
+            return {{x[1] / x[0] * x[2]}};
+        },
+    }},
+};
+
+const FormDescription vTURTO_APYVARTUMAS_KARTAIS_5_16{
+    .className = "vTURTO_APYVARTUMAS_KARTAIS_5_16",
+    .title = "16. Asset turnover (times)",
+    .sections = {{
+        .inputs = {{"Total sales revenue", PositiveDecimal,
+                    "Total sales revenue must be real possitive number !!!"},
+                   {"Average asset value", PositiveDecimal,
+                    "Average asset value must be real possitive number !!!"}},
+        .resultCaption = "Asset turnover (times)",
+        .resultLabels = {"Asset turnover (times)"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1]}};
+        },
+    }},
+};
+
+const FormDescription DEBITORINIO_ISISKOLINIMO_APYV_DIENOMIS_5_17{
+    .className = "DEBITORINIO_ISISKOLINIMO_APYV_DIENOMIS_5_17",
+    .title = "17. Accounts receivable turnover (in days)",
+    .heading = "17.  Accounts receivable turnover (in days)",
+    .sections = {{
+        .inputs = {{"Accounts receivable (average value)", PositiveDecimal,
+                    "Accounts receivable must be real possitive number !!!"},
+                   {"Sales", PositiveDecimal, "Sales must be real possitive number !!!"},
+                   {"No. of days (365 recomended)", NaturalNumber,
+                    "No. of days must be possitive natural number !!!"}},
+        .resultCaption = "Accounts receivable turnover (in days)",
+        .resultLabels = {"Accounts receivable turnover (in days)"},
+        .format = ResultFormat::TwoDecimals,
+        .compute = [](std::span<const double> x) -> Results {
+            if (x[1] == 0) return NoValue;
+            return {{x[0] / x[1] * x[2]}};
+        },
+    }},
+};
+
+}  // namespace orvanta
