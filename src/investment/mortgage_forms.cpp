@@ -1,0 +1,87 @@
+#include "investment/mortgage_forms.h"
+
+#include "investment/annuity.h"
+#include "investment/mortgage_plan.h"
+
+namespace orvanta {
+
+using enum ValidationKind;
+
+namespace {
+
+const InputField kAmount{"Mortgage ammount", PositiveDecimal,
+                         "Mortgage ammount must be real possitive number !!!"};
+const InputField kRate{"Interest rate (accounted period) %", PositiveDecimal,
+                       "Period interest rate must be real possitive number !!!"};
+const InputField kPeriods{"No. of periods", NaturalNumber,
+                          "No. of periods must be possitive natural number !!!"};
+const InputField kPaymentsMade{"No. of payments made", NaturalNumber,
+                               "Number of payments must be possitive natural number !!!"};
+
+// The plan takes one report line a period; past the bound it would be
+// unreadable and unprintable.
+const InputField kPlanPeriods{
+    kPeriods.label, kPeriods.kind, kPeriods.message, kErrorCaption,
+    UpperBound{kMaxPlanPeriods, "No. of periods must not exceed 1200 !!!"}};
+
+void StorePlanInput(std::size_t field, double value) {
+    MortgagePlanInputs& inputs = CurrentPlanInputs();
+    switch (field) {
+        case 0: inputs.amount = value; break;
+        case 1: inputs.rate = value; break;
+        case 2: inputs.periods = value; break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+const FormDescription PASKOLOS_MAIN_6_7{
+    .className = "PASKOLOS_MAIN_6_7",
+    .title = "7. Mortgage calculator",
+    .choices = {{"Payment value calculation", "PASKOLOS_6_7"},
+                {"Payment plan formation", "PASKOLOS_GRAF_6_7"},
+                {"Mortgage balance calculation", "PASKOLOS_DALINAI_APMOKETOS_6_7"}},
+};
+
+const FormDescription PASKOLOS_6_7{
+    .className = "PASKOLOS_6_7",
+    .title = "7. Mortgage calculator",
+    .sections = {{
+        .inputs = {kAmount, kRate, kPeriods},
+        .resultCaption = "Period payment value",
+        .resultLabels = {"Period payment value"},
+        .format = ResultFormat::TwoDecimals,
+        // No guard: 0 periods leave no payment to show, which reads "NaN".
+        .compute = [](std::span<const double> x) -> Results {
+            return {{PeriodPayment(x[0], x[1], x[2])}};
+        },
+    }},
+};
+
+const FormDescription PASKOLOS_GRAF_6_7{
+    .className = "PASKOLOS_GRAF_6_7",
+    .title = "7. Mortgage calculator",
+    .sections = {{
+        .inputs = {kAmount, kRate, kPlanPeriods},
+        .store = StorePlanInput,
+        .opens = kPaymentPlanReport,
+    }},
+};
+
+const FormDescription PASKOLOS_DALINAI_APMOKETOS_6_7{
+    .className = "PASKOLOS_DALINAI_APMOKETOS_6_7",
+    .title = "7. Prepaid mortgage calculator",
+    .sections = {{
+        .inputs = {kAmount, kRate, kPeriods, kPaymentsMade},
+        .resultCaption = "Mortgage balance after N payments",
+        .resultLabels = {"Mortgage balance after N payments"},
+        .format = ResultFormat::TwoDecimals,
+        // More payments than periods are allowed: the balance turns negative.
+        .compute = [](std::span<const double> x) -> Results {
+            return {{BalanceAfter(x[0], x[1], x[2], x[3])}};
+        },
+    }},
+};
+
+}  // namespace orvanta
