@@ -3,6 +3,11 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Package names from the given lists (one a line, "#" starts a comment).
+package_list() {
+    sed -e 's/#.*//' "$@" | tr -s ' \t' '\n' | grep -v '^$' | sort -u
+}
+
 install_packages() {
     local missing=()
     for p in "$@"; do
@@ -13,6 +18,3 @@ install_packages() {
     as_root apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 }
-
-# What building the program needs.
-BUILD_PACKAGES=(qt6-base-dev fonts-liberation cmake ninja-build g++ pkg-config)

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
-install_packages "${BUILD_PACKAGES[@]}"
+mapfile -t packages < <(package_list scripts/packages/build.txt)
+install_packages "${packages[@]}"
 cmake --preset release
 cmake --build --preset release
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, builds with warnings
-# as errors and runs the whole suite offscreen through CTest.
+# as errors and runs the whole suite offscreen through CTest, then every further
+# check in scripts/ci.d/ in name order.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
-install_packages "${BUILD_PACKAGES[@]}" libgtest-dev locales
+mapfile -t packages < <(package_list scripts/packages/*.txt)
+install_packages "${packages[@]}"
 
 # The comma-decimal locales the locale tests run under.
 for l in de_DE lt_LT; do
@@ -18,3 +20,9 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+
+for stage in scripts/ci.d/*.sh; do
+    [ -e "$stage" ] || continue
+    echo "== ${stage}"
+    bash "$stage"
+done

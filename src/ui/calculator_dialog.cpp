@@ -63,6 +63,8 @@ CalculatorDialog::CalculatorDialog(const FormDescription& form, QWidget* owner)
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(12);
 
     const int columns = form.IsChooser() ? 1 : [&] {
         int last = 0;
@@ -171,16 +173,20 @@ QWidget* CalculatorDialog::BuildSection(std::size_t index) {
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
 
+    // On a form of several sections each section is one captioned group with
+    // its "OK" under it, so that no field seems to belong to a neighbour.
+    const bool inside =
+        section.groupStyle == ResultGroupStyle::InputsInside || form_.sections.size() > 1;
     QWidget* resultParent = container;
     QGroupBox* resultGroup = nullptr;
-    if (!section.resultLabels.empty() || section.groupStyle == ResultGroupStyle::InputsInside) {
+    if (!section.resultLabels.empty() || inside) {
         resultGroup = new QGroupBox(ToQString(section.resultCaption), container);
         resultGroup->setObjectName(QStringLiteral("results%1").arg(index));
         resultParent = resultGroup;
     }
     auto* groupLayout = resultGroup ? new QVBoxLayout(resultGroup) : nullptr;
 
-    if (section.groupStyle == ResultGroupStyle::InputsInside && groupLayout) {
+    if (inside && groupLayout) {
         groupLayout->addLayout(BuildInputs(index, resultGroup));
     } else {
         layout->addLayout(BuildInputs(index, container));
