@@ -5,8 +5,11 @@
 
 #include "economics/economics_forms.h"
 #include "investment/investment_forms.h"
+#include "investment/mortgage_plan.h"
 #include "ratios/ratio_forms.h"
+#include "shell/about_dlg.h"
 #include "ui/calculator_dialog.h"
+#include "ui/report_window.h"
 #include "ui/window_registry.h"
 
 namespace orvanta {
@@ -32,6 +35,13 @@ void RegisterWindows() {
             return std::make_unique<ui::CalculatorDialog>(*form, owner);
         });
     }
+    // The plan is built as the report opens, from the inputs of the press that opened it.
+    ui::RegisterWindow(std::string(kPaymentPlanReport), [](QWidget* owner) {
+        return std::make_unique<ui::ReportWindow>(kPaymentPlanReport,
+                                                  BuildPaymentPlanText(CurrentPlanInputs()), owner);
+    });
+    ui::RegisterWindow(std::string(ui::kAboutWindow),
+                       [](QWidget* owner) { return std::make_unique<CAboutDlg>(owner); });
 }
 
 }  // namespace orvanta

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -37,6 +38,8 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
         group_->addButton(radio, static_cast<int>(i));
         const int column = entry.column == 0 ? 0 : 1;
         grid->addWidget(radio, rows[column]++, column, Qt::AlignLeft | Qt::AlignTop);
+        radio->setAccessibleName(radio->text());
+        radio->installEventFilter(this);
         entries_.push_back(radio);
     }
     grid->setRowStretch(std::max(rows[0], rows[1]), 1);
@@ -45,6 +48,19 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
 
 bool CatalogPage::IsEntryChecked(std::size_t index) const {
     return index < entries_.size() && entries_[index]->isChecked();
+}
+
+bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (QRadioButton* entry : entries_) {
+            if (entry != watched) continue;
+            entry->setChecked(true);
+            emit entryActivated();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CatalogPage::FocusEntry() {

@@ -25,6 +25,13 @@ public:
     // The chosen entry takes the focus, or the first one when none is chosen.
     void FocusEntry();
 
+signals:
+    // A double-click chose an entry and asks for it to be opened.
+    void entryActivated();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     const CatalogPageInfo& info_;
     QButtonGroup* group_;

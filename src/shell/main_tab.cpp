@@ -1,11 +1,13 @@
 #include "shell/main_tab.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "shell/about_dlg.h"
+#include "shell/catalog_page.h"
 #include "shell/tab_ctrl.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"
@@ -37,6 +39,9 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
     }
     tab_->TabBar()->setCurrentIndex(0);
     tab_->InitPages();
+    for (CatalogPage* page : tab_->CatalogPageTable) {
+        connect(page, &CatalogPage::entryActivated, this, &MAIN_TAB::OpenChosenCalculator);
+    }
 
     ok_->setObjectName(QStringLiteral("ok"));
     cancel_->setObjectName(QStringLiteral("cancel"));
@@ -62,6 +67,28 @@ void MAIN_TAB::OpenChosenCalculator() {
     for (std::size_t i = 0; i < page->EntryCount(); ++i) {
         if (page->IsEntryChecked(i)) ui::OpenWindow(page->Info().entries[i].opens, this);
     }
+}
+
+void MAIN_TAB::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const int key = event->key();
+    // X11 delivers Shift+Tab as Backtab.
+    const bool backTab =
+        key == Qt::Key_Backtab || (key == Qt::Key_Tab && (mods & Qt::ShiftModifier));
+    if (mods == Qt::ControlModifier && (key == Qt::Key_Tab || key == Qt::Key_PageDown)) {
+        tab_->ShowNextPage();
+    } else if ((mods == (Qt::ControlModifier | Qt::ShiftModifier) && backTab) ||
+               (mods == Qt::ControlModifier && (key == Qt::Key_Backtab || key == Qt::Key_PageUp))) {
+        tab_->ShowPreviousPage();
+    } else if (mods == Qt::AltModifier && key >= Qt::Key_1 && key < Qt::Key_1 + tab_->PageCount) {
+        tab_->ShowPage(key - Qt::Key_1);
+    } else {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void MAIN_TAB::ShowAbout() {

@@ -25,6 +25,11 @@ public:
     void OpenChosenCalculator();
     void ShowAbout();
 
+protected:
+    // Page keys: Ctrl+Tab / Ctrl+PgDown next page, Ctrl+Shift+Tab / Ctrl+PgUp
+    // previous page (both wrapping), Alt+1 to Alt+5 that page.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     TAB_Ctrl* tab_;
     QMenuBar* menuBar_;

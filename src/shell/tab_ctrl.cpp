@@ -1,5 +1,6 @@
 #include "shell/tab_ctrl.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -65,14 +66,24 @@ void TAB_Ctrl::PlacePages() {
     }
 }
 
-void TAB_Ctrl::OnTabClick() {
-    const int focus = tabBar_->currentIndex();
-    if (focus < 0 || focus >= PageCount || focus == CurrentPageIndex) return;
+void TAB_Ctrl::OnTabClick() { ShowPage(tabBar_->currentIndex()); }
+
+void TAB_Ctrl::ShowPage(int index) {
+    if (index < 0 || index >= PageCount || index == CurrentPageIndex) return;
     CatalogPageTable[CurrentPageIndex]->hide();
-    CurrentPageIndex = focus;
-    CatalogPageTable[CurrentPageIndex]->show();
-    CatalogPageTable[CurrentPageIndex]->FocusEntry();
+    CurrentPageIndex = index;
+    if (tabBar_->currentIndex() != index) tabBar_->setCurrentIndex(index);
+    CatalogPage* page = CatalogPageTable[CurrentPageIndex];
+    page->show();
+    page->FocusEntry();
+    // Screen readers hear the new page by its heading before the entry.
+    QAccessibleEvent shown(page, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
+
+void TAB_Ctrl::ShowNextPage() { ShowPage((CurrentPageIndex + 1) % PageCount); }
+
+void TAB_Ctrl::ShowPreviousPage() { ShowPage((CurrentPageIndex + PageCount - 1) % PageCount); }
 
 void TAB_Ctrl::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

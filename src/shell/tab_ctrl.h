@@ -9,8 +9,8 @@
 namespace orvanta {
 
 // The tab strip: it reports each left mouse-button press after it has handled
-// it, takes no keyboard focus, and ignores the wheel, so pages change only by
-// a click.
+// it, takes no keyboard focus, and ignores the wheel. Pages change by a click
+// on a tab or by the main window's page keys.
 class CatalogTabBar : public QTabBar {
     Q_OBJECT
 
@@ -40,6 +40,12 @@ public:
     void InitPages();
     void PlacePages();
     void OnTabClick();
+    // The one page change, for a click and for the keyboard alike: hides the
+    // page on display, shows page `index` (its tab selected) and focuses its
+    // chosen entry, or its first. The page already shown changes nothing.
+    void ShowPage(int index);
+    void ShowNextPage();
+    void ShowPreviousPage();
 
     CatalogTabBar* TabBar() const { return tabBar_; }
     CatalogPage* CurrentPage() const { return CatalogPageTable[CurrentPageIndex]; }

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <memory>
+
+#include "shell/calculators.h"
+#include "shell/catalogue.h"
+#include "support/keyboard_driver.h"
+#include "shell/main_tab.h"
+#include "shell/tab_ctrl.h"
+#include "support/modal.h"
+#include "ui/qt_text.h"
+
+namespace orvanta {
+namespace {
+
+using testing::OnNextModal;
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MAIN_TAB>();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        keys = std::make_unique<testing::KeyboardDriver>(window.get());
+    }
+    TAB_Ctrl* Tabs() { return window->TabControl(); }
+    QRadioButton* Entry(int page, std::size_t entry) {
+        return Tabs()->CatalogPageTable[page]->Entry(entry);
+    }
+    void ExpectPage(int index) {
+        EXPECT_EQ(Tabs()->CurrentPageIndex, index);
+        EXPECT_EQ(Tabs()->TabBar()->currentIndex(), index);
+        for (int p = 0; p < Tabs()->PageCount; ++p) {
+            EXPECT_EQ(Tabs()->CatalogPageTable[p]->isVisible(), p == index) << p;
+        }
+    }
+
+    std::unique_ptr<MAIN_TAB> window;
+    std::unique_ptr<testing::KeyboardDriver> keys;
+};
+
+// From a freshly opened main window, with key strokes alone: reach the page,
+// walk to the entry, choose it, open it with Enter, find the form's first "OK"
+// focused and close the form with Escape. Every entry of the catalogue.
+TEST_F(KeyboardTest, EveryEntryOpensWithKeysAlone) {
+    int checked = 0;
+    for (int p = 0; p < kCatalogPageCount; ++p) {
+        const CatalogPageInfo& page = Catalogue()[p];
+        for (std::size_t e = 0; e < page.entries.size(); ++e) {
+            SCOPED_TRACE(ui::ToQString(page.entries[e].text).toStdString());
+            SetUp();
+            ASSERT_EQ(window->focusWidget(), window->OkButton());
+            if (p == 0) {
+                keys->Press(Qt::Key_Tab);  // to "Cancel"
+                keys->Press(Qt::Key_Tab);  // round to the entries
+            } else if (p <= 2) {
+                for (int i = 0; i < p; ++i) keys->Press(Qt::Key_Tab, Qt::ControlModifier);
+            } else {
+                for (int i = p; i < kCatalogPageCount; ++i) {
+                    keys->Press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+                }
+            }
+            ExpectPage(p);
+            ASSERT_EQ(window->focusWidget(), Entry(p, 0));
+
+            ASSERT_TRUE(keys->WalkTo(Entry(p, e)));
+            keys->Press(Qt::Key_Space);
+            ASSERT_TRUE(Entry(p, e)->isChecked());
+
+            const FormDescription* form = FindFormDescription(page.entries[e].opens);
+            ASSERT_NE(form, nullptr);
+            QString title, focus;
+            OnNextModal(
+                [&](QWidget* modal) {
+                    title = modal->windowTitle();
+                    if (QWidget* f = modal->focusWidget()) focus = f->objectName();
+                    testing::KeyboardDriver(modal).Press(Qt::Key_Escape);
+                },
+                window.get());
+            keys->Press(Qt::Key_Return);
+            EXPECT_EQ(title, ui::ToQString(form->title));
+            EXPECT_EQ(focus, "ok0");
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 44);
+}
+
+TEST_F(KeyboardTest, PageKeysWrapAtBothEnds) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int expected;
+    };
+    const Case cases[] = {
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 4},  // X11's Ctrl+Shift+Tab
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 4},
+        {Qt::Key_PageDown, Qt::ControlModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 4},
+        {Qt::Key_PageUp, Qt::ControlModifier, 3},
+        {Qt::Key_PageDown, Qt::ControlModifier, 4},
+        {Qt::Key_PageDown, Qt::ControlModifier | Qt::KeypadModifier, 0},
+    };
+    for (const Case& c : cases) {
+        keys->Press(c.key, c.mods);
+        ExpectPage(c.expected);
+        EXPECT_EQ(window->focusWidget(), Entry(c.expected, 0));
+    }
+}
+
+TEST_F(KeyboardTest, AltDigitJumpsToThatPageAndTheShownPageStaysPut) {
+    keys->Press(Qt::Key_1, Qt::AltModifier);  // page 1 is on display
+    ExpectPage(0);
+    EXPECT_EQ(window->focusWidget(), window->OkButton());
+
+    keys->Press(Qt::Key_4, Qt::AltModifier);
+    ExpectPage(3);
+    keys->WalkTo(Entry(3, 12));
+    keys->Press(Qt::Key_Space);
+    keys->Press(Qt::Key_2, Qt::AltModifier);
+    ExpectPage(1);
+    // Back on the page, its chosen entry takes the focus again.
+    keys->Press(Qt::Key_4, Qt::AltModifier);
+    EXPECT_TRUE(Entry(3, 12)->isChecked());
+    EXPECT_EQ(window->focusWidget(), Entry(3, 12));
+    QWidget* focus = window->focusWidget();
+    keys->Press(Qt::Key_4, Qt::AltModifier);
+    EXPECT_EQ(window->focusWidget(), focus);
+    // No such page: nothing happens.
+    keys->Press(Qt::Key_6, Qt::AltModifier);
+    keys->Press(Qt::Key_0, Qt::AltModifier);
+    ExpectPage(3);
+    // The strip still takes no keyboard focus, and a click on the shown tab
+    // neither changes the page nor moves the focus.
+    EXPECT_EQ(Tabs()->TabBar()->focusPolicy(), Qt::NoFocus);
+    QTabBar* bar = Tabs()->TabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
+    ExpectPage(3);
+    EXPECT_EQ(window->focusWidget(), focus);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    ExpectPage(0);
+}
+
+TEST_F(KeyboardTest, ArrowsMoveAmongEntriesWithoutChoosingAndEscapeQuits) {
+    keys->Press(Qt::Key_Tab);
+    keys->Press(Qt::Key_Tab);
+    ASSERT_EQ(window->focusWidget(), Entry(0, 0));
+    keys->Press(Qt::Key_Down);
+    keys->Press(Qt::Key_Down);
+    EXPECT_EQ(window->focusWidget(), Entry(0, 2));
+    keys->Press(Qt::Key_Up);
+    EXPECT_EQ(window->focusWidget(), Entry(0, 1));
+    // Tab leaves the group for "OK": one stop for the whole group.
+    keys->Press(Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget(), window->OkButton());
+    // Nothing chosen: Enter on "OK" opens nothing.
+    bool opened = false;
+    const auto watch = OnNextModal([&](QWidget* modal) { opened = true, modal->close(); },
+                                   window.get(), 200);
+    keys->Press(Qt::Key_Return);
+    QTest::qWait(50);
+    if (watch) delete watch.data();
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(window->isVisible());
+    keys->Press(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(KeyboardTest, DoubleClickChoosesAndOpens) {
+    keys->Press(Qt::Key_5, Qt::AltModifier);
+    QString title;
+    OnNextModal(
+        [&](QWidget* modal) {
+            title = modal->windowTitle();
+            modal->close();
+        },
+        window.get());
+    ExpectPage(4);
+    ASSERT_TRUE(Entry(4, 1)->isVisible());
+    QTest::mouseDClick(Entry(4, 1), Qt::LeftButton);
+    EXPECT_TRUE(Entry(4, 1)->isChecked());
+    EXPECT_EQ(title, ui::ToQString(FindFormDescription(Catalogue()[4].entries[1].opens)->title));
+}
+
+TEST_F(KeyboardTest, ScreenReadersReadPagesByHeadingAndEntriesByText) {
+    for (int p = 0; p < kCatalogPageCount; ++p) {
+        CatalogPage* page = Tabs()->CatalogPageTable[p];
+        QAccessibleInterface* pageInfo = QAccessible::queryAccessibleInterface(page);
+        ASSERT_NE(pageInfo, nullptr);
+        EXPECT_EQ(pageInfo->text(QAccessible::Name), ui::ToQString(Catalogue()[p].heading));
+        for (std::size_t e = 0; e < page->EntryCount(); ++e) {
+            QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(page->Entry(e));
+            ASSERT_NE(entry, nullptr);
+            EXPECT_EQ(entry->text(QAccessible::Name), page->Entry(e)->text());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
