@@ -10,9 +10,9 @@
 
 #include "shell/calculators.h"
 #include "shell/catalogue.h"
-#include "support/keyboard_driver.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
+#include "support/keyboard_driver.h"
 #include "support/modal.h"
 #include "ui/qt_text.h"
 
@@ -163,8 +163,12 @@ TEST_F(KeyboardTest, ArrowsMoveAmongEntriesWithoutChoosingAndEscapeQuits) {
     EXPECT_EQ(window->focusWidget(), window->OkButton());
     // Nothing chosen: Enter on "OK" opens nothing.
     bool opened = false;
-    const auto watch = OnNextModal([&](QWidget* modal) { opened = true, modal->close(); },
-                                   window.get(), 200);
+    const auto watch = OnNextModal(
+        [&](QWidget* modal) {
+            opened = true;
+            modal->close();
+        },
+        window.get(), 200);
     keys->Press(Qt::Key_Return);
     QTest::qWait(50);
     if (watch) delete watch.data();
