@@ -128,5 +128,42 @@ TEST(CatalogueForms, OpenedFromTheirPageTheyComputeSectionBySection) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// Enter in a field of any section presses the first section's "OK", the
+// default button; on a focused "OK" it presses that one.
+TEST(CatalogueForms, EnterPressesTheDefaultFromAnyFieldAndTheFocusedOk) {
+    testing::RecordedMessages messages;
+    MAIN_TAB window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTabBar* bar = window.TabControl()->TabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
+    auto* entry = window.findChild<QRadioButton*>(QStringLiteral("entry_LUZIO_TASKAS_5_1"));
+    ASSERT_NE(entry, nullptr);
+    QTest::mouseClick(entry, Qt::LeftButton);
+    const auto opened = testing::OpenAndClose(
+        &window, [&] { QTest::mouseClick(window.OkButton(), Qt::LeftButton); },
+        [&](QWidget* form) {
+            auto field = [&](const char* name) { return form->findChild<QLineEdit*>(name); };
+            const char* upper[] = {"20", "100", "1000"};
+            for (int f = 0; f < 3; ++f) {
+                QTest::keyClicks(field(QStringLiteral("input0_%1").arg(f).toLatin1()), upper[f]);
+            }
+            const char* lower[] = {"50", "30", "1000"};
+            for (int f = 0; f < 3; ++f) {
+                QTest::keyClicks(field(QStringLiteral("input1_%1").arg(f).toLatin1()), lower[f]);
+            }
+            QTest::keyClick(field("input1_2"), Qt::Key_Return);
+            EXPECT_EQ(field("result0_0")->text(), "30.00");
+            EXPECT_EQ(field("result1_0")->text(), "");
+            auto* lowerOk = form->findChild<QPushButton*>("ok1");
+            lowerOk->setFocus();
+            QTest::keyClick(lowerOk, Qt::Key_Return);
+            EXPECT_EQ(field("result1_0")->text(), "2500.00");
+            EXPECT_TRUE(form->isVisible());
+        });
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 }  // namespace
 }  // namespace orvanta
