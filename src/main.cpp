@@ -1,16 +1,75 @@
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
+#include <ctime>
+#include <string_view>
 
+#include "forms/product.h"
 #include "shell/command_line.h"
 #include "shell/orvanta_app.h"
+#include "ui/qt_text.h"
 
-int main(int argc, char** argv) {
-    orvanta::COrvantaApp app(argc, argv);
+namespace {
 
-    QCommandLineParser parser;
+// With ORVANTA_BENCH=1 the program writes the monotonic clock at the first
+// expose of its first window, then quits: bench/startup.sh turns that into an
+// exec-to-shown time. Without it nothing is installed.
+class StartupProbe : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!done_ && event->type() == QEvent::Expose) {
+            auto* window = qobject_cast<QWindow*>(watched);
+            if (window && window->isExposed()) {
+                done_ = true;
+                // Read the clock once this expose has been handled: the
+                // first frame is painted and flushed by then.
+                QTimer::singleShot(0, [] {
+                    timespec now{};
+                    clock_gettime(CLOCK_MONOTONIC, &now);
+                    std::printf("shown %lld\n",
+                                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool done_ = false;
+};
+
+// "--version" and "--help" answer on a terminal without a display: they are
+// parsed under a non-GUI application object, which needs no windowing system.
+bool AsksOnlyForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version" || arg == "-v" || arg == "--help" || arg == "-h" ||
+            arg == "--help-all" || arg == "-?")
+            return true;
+    }
+    return false;
+}
+
+void AddOptions(QCommandLineParser& parser, const QCommandLineOption& screenshot,
+                const QCommandLineOption& open) {
     parser.setApplicationDescription(QStringLiteral("Orvanta: calculators for business finance."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(screenshot);
+    parser.addOption(open);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral("Render the main window to a PNG file and exit."), QStringLiteral("FILE"));
@@ -19,8 +78,23 @@ int main(int argc, char** argv) {
         QStringLiteral("With --screenshot: render the form of this class name over the main "
                        "window (e.g. ROA_3_2)."),
         QStringLiteral("CLASS"));
-    parser.addOption(screenshot);
-    parser.addOption(open);
+
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        QCoreApplication::setApplicationName(orvanta::ui::ToQString(orvanta::kProductName));
+        QCoreApplication::setApplicationVersion(orvanta::ui::ToQString(orvanta::kVersion));
+        QCommandLineParser parser;
+        AddOptions(parser, screenshot, open);
+        parser.process(text);  // prints and exits for the text options
+    }
+
+    orvanta::COrvantaApp app(argc, argv);
+    if (qEnvironmentVariable("ORVANTA_BENCH") == QLatin1String("1")) {
+        app.installEventFilter(new StartupProbe(&app));
+    }
+
+    QCommandLineParser parser;
+    AddOptions(parser, screenshot, open);
     parser.process(app);
 
     if (parser.isSet(screenshot)) {
