@@ -29,16 +29,21 @@ int SaveScreenshot(const QString& file, const QString& className) {
         QApplication::processEvents();
         const QPixmap formShot = form->grab();
         // The form over the main window, centred, on a canvas that holds both.
-        const QSize canvasSize = shot.size().expandedTo(formShot.size() + QSize(40, 40));
-        QPixmap canvas(canvasSize);
+        // Sizes in device-independent pixels: the canvas takes the shots'
+        // device pixel ratio (2 under QT_SCALE_FACTOR=2).
+        const QSize formSize = formShot.deviceIndependentSize().toSize();
+        const QSize canvasSize =
+            shot.deviceIndependentSize().toSize().expandedTo(formSize + QSize(40, 40));
+        QPixmap canvas(canvasSize * shot.devicePixelRatio());
+        canvas.setDevicePixelRatio(shot.devicePixelRatio());
         canvas.fill(QColor(0x6b, 0x7b, 0x8c));
         QPainter painter(&canvas);
         painter.drawPixmap(0, 0, shot);
         painter.fillRect(canvas.rect(), QColor(0, 0, 0, 60));
-        const QPoint at((canvasSize.width() - formShot.width()) / 2,
-                        (canvasSize.height() - formShot.height()) / 2);
+        const QPoint at((canvasSize.width() - formSize.width()) / 2,
+                        (canvasSize.height() - formSize.height()) / 2);
         painter.setPen(QColor(0x30, 0x30, 0x30));
-        painter.drawRect(QRect(at - QPoint(1, 1), formShot.size() + QSize(1, 1)));
+        painter.drawRect(QRect(at - QPoint(1, 1), formSize + QSize(1, 1)));
         painter.drawPixmap(at, formShot);
         painter.end();
         shot = canvas;

@@ -9,7 +9,6 @@
 #include "shell/about_dlg.h"
 #include "shell/catalog_page.h"
 #include "shell/tab_ctrl.h"
-#include "ui/logo.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
 
@@ -24,7 +23,6 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("MAIN_TAB"));
     setWindowTitle(QStringLiteral("Orvanta"));
-    setWindowIcon(ui::ApplicationIcon());
     setFont(QFont(QStringLiteral("Arial"), 8));
 
     QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
