@@ -1,50 +1,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QTimer>
-#include <QWindow>
 #include <cstdio>
-#include <ctime>
 #include <string_view>
 
 #include "forms/product.h"
 #include "shell/command_line.h"
 #include "shell/orvanta_app.h"
 #include "ui/qt_text.h"
+#include "ui/startup_probe.h"
 
 namespace {
-
-// With ORVANTA_BENCH=1 the program writes the monotonic clock at the first
-// expose of its first window, then quits: bench/startup.sh turns that into an
-// exec-to-shown time. Without it nothing is installed.
-class StartupProbe : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Expose) {
-            auto* window = qobject_cast<QWindow*>(watched);
-            if (window && window->isExposed()) {
-                done_ = true;
-                // Read the clock once this expose has been handled: the
-                // first frame is painted and flushed by then.
-                QTimer::singleShot(0, [] {
-                    timespec now{};
-                    clock_gettime(CLOCK_MONOTONIC, &now);
-                    std::printf("shown %lld\n",
-                                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-                    std::fflush(stdout);
-                    QCoreApplication::exit(0);
-                });
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool done_ = false;
-};
 
 // "--version" and "--help" answer on a terminal without a display: they are
 // parsed under a non-GUI application object, which needs no windowing system.
@@ -89,9 +54,7 @@ int main(int argc, char** argv) {
     }
 
     orvanta::COrvantaApp app(argc, argv);
-    if (qEnvironmentVariable("ORVANTA_BENCH") == QLatin1String("1")) {
-        app.installEventFilter(new StartupProbe(&app));
-    }
+    orvanta::ui::StartupProbe::InstallIfAsked(app);
 
     QCommandLineParser parser;
     AddOptions(parser, screenshot, open);
