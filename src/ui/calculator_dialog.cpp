@@ -147,11 +147,13 @@ QLayout* CalculatorDialog::BuildInputs(std::size_t index, QWidget* parent) {
                                      WithoutMnemonic(label->text()), false, parent);
         label->setBuddy(field);
         const int row = static_cast<int>(f % std::max<std::size_t>(perColumn, 1));
-        const int column = f < perColumn ? 0 : 2;
+        // Column 2 stays empty: a gap that keeps each label with its own field.
+        const int column = f < perColumn ? 0 : 3;
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1);
         widgets.inputs.push_back(field);
     }
+    if (twoColumns) grid->setColumnMinimumWidth(2, 12);
     if (section.inputGroupCaption.empty()) return grid;
 
     auto* group = new QGroupBox(ToQString(section.inputGroupCaption), parent);
