@@ -5,11 +5,14 @@
 // formula with its guards. The generic dialog renders any description and the
 // protocol in form_protocol.h runs it, so a new calculator is one table.
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "forms/formula.h"
 #include "forms/result_text.h"
 #include "forms/validation.h"
 
@@ -36,8 +39,34 @@ struct InputField {
 using Results = std::optional<std::vector<double>>;
 inline constexpr std::nullopt_t NoValue = std::nullopt;
 
-// x[0], x[1], ... are the section's inputs in reading order.
-using Formula = Results (*)(std::span<const double> x);
+// How a section computes: as a Calculation of formula.h, which the form can
+// also print for the user (every calculator does), or as a bare function of
+// x[0], x[1], ..., the section's inputs in reading order.
+class Formula {
+public:
+    using Function = Results (*)(std::span<const double> x);
+
+    Formula() = default;
+    Formula(std::nullptr_t) {}  // NOLINT: "no formula"
+    template <typename F>
+    requires std::is_convertible_v<F, Function> Formula(F function)
+        : function_(function) {}               // NOLINT: lambdas read as formulas
+    Formula(formula::Calculation calculation)  // NOLINT
+        : calculation_(std::make_shared<const formula::Calculation>(std::move(calculation))) {}
+
+    // The results for the section's inputs; x[i] belongs to inputs[i].
+    Results operator()(std::span<const double> x, std::span<const InputField> inputs) const;
+
+    // The calculation behind the results, when the form can explain them.
+    const formula::Calculation* Explained() const { return calculation_.get(); }
+
+    explicit operator bool() const { return function_ != nullptr || calculation_ != nullptr; }
+    bool operator==(std::nullptr_t) const { return !*this; }
+
+private:
+    Function function_ = nullptr;
+    std::shared_ptr<const formula::Calculation> calculation_;
+};
 
 // Called for every field that passed, at once, even if a later field fails.
 using StoreField = void (*)(std::size_t field, double value);

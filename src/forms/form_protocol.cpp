@@ -60,7 +60,7 @@ void ComputeSection(const FormDescription& form, std::size_t section, FormView& 
         view.OpenWindow(s.opens);
         return;
     }
-    const Results results = s.compute ? s.compute(x) : NoValue;
+    const Results results = s.compute ? s.compute(x, s.inputs) : NoValue;
     // A formula that gives fewer values than there are fields would leave a
     // partial result on screen; show none instead.
     if (!results || results->size() != s.resultLabels.size()) {
@@ -70,6 +70,15 @@ void ComputeSection(const FormDescription& form, std::size_t section, FormView& 
     for (std::size_t r = 0; r < results->size(); ++r) {
         ShowResult(view, section, r, (*results)[r], s.format);
     }
+}
+
+Results Formula::operator()(std::span<const double> x, std::span<const InputField> inputs) const {
+    if (function_) return function_(x);
+    if (!calculation_) return NoValue;
+    std::vector<std::string_view> labels;
+    labels.reserve(inputs.size());
+    for (const InputField& input : inputs) labels.push_back(input.label);
+    return calculation_->Evaluate(x, labels);
 }
 
 void RunChooser(const FormDescription& form, FormView& view) {

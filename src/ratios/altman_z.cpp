@@ -4,6 +4,37 @@ namespace orvanta {
 
 using enum ValidationKind;
 
+namespace {
+
+// Total assets are liabilities plus equity; the five ratios of the scores
+// each take one division, and each score adds its weighted ratios left to
+// right. The sales weight is 0.995 in both scores that have one.
+formula::Calculation AltmanScores() {
+    using formula::Input;
+    using formula::Named;
+    const formula::Expr totalAssets =
+        Named("TA", Input("6. Total liabilities") + Input("5. Total equity"));
+    const formula::Expr workingCapital =
+        Named("X1", (Input("1. Current assets") - Input("2. Current Liabilities")) / totalAssets);
+    const formula::Expr retainedEarnings = Named("X2", Input("3. Retained earnings") / totalAssets);
+    const formula::Expr earnings = Named("X3", Input("4. Earnings before taxes") / totalAssets);
+    // Book value of equity in all three scores.
+    const formula::Expr equity =
+        Named("X4", Input("5. Total equity") / Input("6. Total liabilities"));
+    const formula::Expr sales = Named("X5", Input("7. Sales") / totalAssets);
+    return {
+        .results = {6.56 * workingCapital + 3.26 * retainedEarnings + 6.72 * earnings +
+                        1.05 * equity,
+                    0.717 * workingCapital + 0.847 * retainedEarnings + 3.107 * earnings +
+                        0.42 * equity + 0.995 * sales,
+                    1.2 * workingCapital + 1.4 * retainedEarnings + 3.3 * earnings + 0.6 * equity +
+                        0.995 * sales},
+        .guards = {formula::IsZero(totalAssets), formula::IsZero(Input("6. Total liabilities"))},
+    };
+}
+
+}  // namespace
+
 // Three scores of the Altman kind from one balance sheet: for service and
 // private enterprises, for enterprises not listed and for listed ones. Total
 // assets are not asked for; they are liabilities plus equity.
@@ -27,29 +58,7 @@ const FormDescription ALTMAN_Z_3{
         .resultLabels = {"Service and private enterprises", "Not listed enterprises",
                          "Listed enterprises"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            const double totalAssets = x[5] + x[4];
-            if (totalAssets == 0) return NoValue;
-            if (x[5] == 0) return NoValue;
-
-            const double workingCapitalToAssets = (x[0] - x[1]) / totalAssets;
-            const double retainedEarningsToAssets = x[2] / totalAssets;
-            const double earningsToAssets = x[3] / totalAssets;
-            const double equityToLiabilities = x[4] / x[5];  // book value of equity
-            const double salesToAssets = x[6] / totalAssets;
-
-            // The sales weight is 0.995 in both scores that have one.
-            const double services = 6.56 * workingCapitalToAssets +
-                                    3.26 * retainedEarningsToAssets + 6.72 * earningsToAssets +
-                                    1.05 * equityToLiabilities;
-            const double notListed = 0.717 * workingCapitalToAssets +
-                                     0.847 * retainedEarningsToAssets + 3.107 * earningsToAssets +
-                                     0.42 * equityToLiabilities + 0.995 * salesToAssets;
-            const double listed = 1.2 * workingCapitalToAssets + 1.4 * retainedEarningsToAssets +
-                                  3.3 * earningsToAssets + 0.6 * equityToLiabilities +
-                                  0.995 * salesToAssets;
-            return {{services, notListed, listed}};
-        },
+        .compute = AltmanScores(),
     }},
 };
 

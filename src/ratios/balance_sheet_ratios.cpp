@@ -3,6 +3,7 @@
 namespace orvanta {
 
 using enum ValidationKind;
+using formula::Input;
 
 const FormDescription ROA_3_2{
     .className = "ROA_3_2",
@@ -12,10 +13,7 @@ const FormDescription ROA_3_2{
                    {"Total assets", SignedDecimal, "Total assets must be real number !!!"}},
         .resultLabels = {"ROA (Return on Assets) %"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1] * 100}};
-        },
+        .compute = formula::Percentage(Input("Net profit"), Input("Total assets")),
     }},
 };
 
@@ -30,10 +28,7 @@ const FormDescription BSR_3_3{
         .resultCaption = "Leverage ratio %",
         .resultLabels = {"Leverage ratio %:"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1] * 100}};
-        },
+        .compute = formula::Percentage(Input("Total liabilities:"), Input("Total assets:")),
     }},
 };
 
@@ -47,10 +42,7 @@ const FormDescription ABSOLIUTAUS_MOKUMO_KOEF_3_4{
         .resultCaption = "Absolute solvency ratio",
         .resultLabels = {"Absolute solvency ratio"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1]}};
-        },
+        .compute = formula::Quotient(Input("Cash"), Input("Current liabilities")),
     }},
 };
 
@@ -64,10 +56,7 @@ const FormDescription BTMK_3_5{
                     "Current liabilities must be real possitive number !!!"}},
         .resultLabels = {"Short term solvency ratio"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1]}};
-        },
+        .compute = formula::Quotient(Input("Current assets"), Input("Current liabilities")),
     }},
 };
 
@@ -82,10 +71,7 @@ const FormDescription ILGALAIKIU_SKOLU_KEOF_3_6{
         .resultCaption = "Non-current liabilities to Total assets ratio %",
         .resultLabels = {"Non-current liabilities to Total assets ratio %"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1] * 100}};
-        },
+        .compute = formula::Percentage(Input("Non-current liabilities"), Input("Total assets")),
     }},
 };
 
@@ -102,10 +88,9 @@ const FormDescription APYVARTINIO_KAPITALO_KOEF_3_7{
         .resultCaption = "Working capital ratio",
         .resultLabels = {"Working capital ratio"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[2] == 0) return NoValue;
-            return {{(x[0] - x[1]) / x[2]}};  // negative working capital stays negative
-        },
+        // Negative working capital stays negative.
+        .compute = formula::Quotient(Input("Current assets") - Input("Current liabilities"),
+                                     Input("Total assets")),
     }},
 };
 
@@ -121,12 +106,9 @@ const FormDescription APYVARTINIO_KAPITALO_APYV_3_8{
         .resultCaption = "Working capital turnover ratio",
         .resultLabels = {"Working capital turnover ratio"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            // One difference for the guard and the divisor, so they cannot disagree.
-            const double workingCapital = x[0] - x[1];
-            if (workingCapital == 0) return NoValue;
-            return {{x[2] / workingCapital}};
-        },
+        // One difference for the guard and the divisor, so they cannot disagree.
+        .compute = formula::Quotient(Input("Sales"),
+                                     Input("Current assets") - Input("Current liabilities")),
     }},
 };
 

@@ -18,10 +18,8 @@ FormDescription PercentageForm(std::string_view className, std::string_view titl
             .resultCaption = caption,
             .resultLabels = {caption},
             .format = ResultFormat::TwoDecimals,
-            .compute = [](std::span<const double> x) -> Results {
-                if (x[1] == 0) return NoValue;
-                return {{x[0] / x[1] * 100}};
-            },
+            .compute = formula::Percentage(formula::Input(numerator.label),
+                                           formula::Input(denominator.label)),
         }},
     };
 }

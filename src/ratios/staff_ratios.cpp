@@ -19,10 +19,10 @@ const FormDescription DARBUOTOJU_TEKAMUMAS{
         .resultCaption = "Employee turnover rate",
         .resultLabels = {"Employee turnover rate"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[2] == 0) return NoValue;
-            return {{(x[0] + x[1]) / x[2]}};  // a plain ratio, not a percentage
-        },
+        // A plain ratio, not a percentage.
+        .compute = formula::Quotient(formula::Input("No.of employees hired during the year ?") +
+                                         formula::Input("No.of employees fired during the year ?"),
+                                     formula::Input("Average No. of employees during the year ?")),
     }},
 };
 
@@ -39,12 +39,10 @@ const FormDescription DU_ADMINISTRACIJOS_DARBUOTOJAI{
                     "Emplyee staff must be possitive natural number !!!"}},
         .resultLabels = {"Ratio of administrative staff"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            // The share of administrative staff in all staff; no staff at all has none.
-            const double allStaff = x[0] + x[1];
-            if (allStaff == 0) return NoValue;
-            return {{x[0] / allStaff}};
-        },
+        // The share of administrative staff in all staff; no staff at all has none.
+        .compute = formula::Quotient(formula::Input("Administrative staff No."),
+                                     formula::Input("Administrative staff No.") +
+                                         formula::Input("Non-administrative staff No.")),
     }},
 };
 

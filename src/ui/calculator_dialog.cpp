@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "forms/form_protocol.h"
+#include "ui/field_help.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
@@ -146,6 +147,7 @@ QLayout* CalculatorDialog::BuildInputs(std::size_t index, QWidget* parent) {
         QLineEdit* field = MakeField(QStringLiteral("input%1_%2").arg(index).arg(f),
                                      WithoutMnemonic(label->text()), false, parent);
         label->setBuddy(field);
+        ShowInputHelp(field, input);
         const int row = static_cast<int>(f % std::max<std::size_t>(perColumn, 1));
         // Column 2 stays empty: a gap that keeps each label with its own field.
         const int column = f < perColumn ? 0 : 3;
@@ -201,6 +203,7 @@ QWidget* CalculatorDialog::BuildSection(std::size_t index) {
             QLineEdit* field = MakeField(QStringLiteral("result%1_%2").arg(index).arg(r),
                                          WithoutMnemonic(label->text()), true, resultParent);
             label->setBuddy(field);
+            ShowResultHelp(field, section, r);
             results->addWidget(label, static_cast<int>(r), 0);
             results->addWidget(field, static_cast<int>(r), 1);
             widgets.results.push_back(field);
