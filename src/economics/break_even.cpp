@@ -3,6 +3,9 @@
 namespace orvanta {
 
 using enum ValidationKind;
+using formula::Input;
+using formula::IsZero;
+using formula::Named;
 
 const FormDescription LUZIO_TASKAS_5_1{
     .className = "LUZIO_TASKAS_5_1",
@@ -19,10 +22,12 @@ const FormDescription LUZIO_TASKAS_5_1{
                 .resultCaption = "Cost of unit required to reach BEP",
                 .resultLabels = {"Cost of unit required to reach BEP"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    if (x[1] == 0) return NoValue;
-                    return {{x[2] / x[1] + x[0]}};
-                },
+                .compute =
+                    formula::Calculation{
+                        .results = {Input("Fixed cost") / Input("Production quantity in units") +
+                                    Input("Variable cost of the unit")},
+                        .guards = {IsZero(Input("Production quantity in units"))},
+                    },
             },
             {
                 .inputs = {{"Price of unit", PositiveDecimal,
@@ -34,13 +39,17 @@ const FormDescription LUZIO_TASKAS_5_1{
                 .resultCaption = "Sales ammount (units) required to reach BEP",
                 .resultLabels = {"Sales ammount (units) required to reach BEP"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    // A price below the variable cost gives a negative amount; only
-                    // a zero margin has no answer.
-                    const double margin = x[0] - x[1];
-                    if (margin == 0) return NoValue;
-                    return {{x[2] / margin * x[0]}};
-                },
+                // A price below the variable cost gives a negative amount; only
+                // a zero margin has no answer.
+                .compute =
+                    [] {
+                        const formula::Expr margin =
+                            Named("m", Input("Price of unit") - Input("Variable cost of the unit"));
+                        return formula::Calculation{
+                            .results = {Input("Fixed cost") / margin * Input("Price of unit")},
+                            .guards = {IsZero(margin)},
+                        };
+                    }(),
             },
         },
 };
@@ -60,11 +69,15 @@ const FormDescription LUZIO_TASKAS_VIENETAIS_5_2{
                 .resultCaption = "Ammount of units required to reach BEP",
                 .resultLabels = {"Ammount of units required to reach BEP"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    const double margin = x[2] - x[0];
-                    if (margin == 0) return NoValue;
-                    return {{x[1] / margin}};
-                },
+                .compute =
+                    [] {
+                        const formula::Expr margin = Named(
+                            "m", Input("Price of the unit") - Input("Variable cost of units"));
+                        return formula::Calculation{
+                            .results = {Input("Fixed cost") / margin},
+                            .guards = {IsZero(margin)},
+                        };
+                    }(),
             },
             {
                 .inputs = {{"Total sales revenue", PositiveDecimal,
@@ -78,12 +91,17 @@ const FormDescription LUZIO_TASKAS_VIENETAIS_5_2{
                 .resultCaption = "Ammount of units required to reach BEP",
                 .resultLabels = {"Ammount of units required to reach BEP"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    if (x[3] == 0) return NoValue;
-                    if (x[0] - x[1] == 0) return NoValue;
-                    const double marginPerUnit = (x[0] - x[1]) / x[3];
-                    return {{x[2] / marginPerUnit}};
-                },
+                // The production is tested before the margin.
+                .compute =
+                    [] {
+                        const formula::Expr margin =
+                            Input("Total sales revenue") - Input("Total variable cost");
+                        const formula::Expr units = Input("Total production in units");
+                        return formula::Calculation{
+                            .results = {Input("Fixed cost") / Named("u", margin / units)},
+                            .guards = {IsZero(units), IsZero(margin)},
+                        };
+                    }(),
             },
         },
 };
@@ -99,7 +117,10 @@ const FormDescription RIBINIS_PELNAS_5_3{
         .resultCaption = "Marginal revenue (or marginal revenue of 1 unit)",
         .resultLabels = {"Marginal revenue (or marginal revenue of 1 unit)"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results { return {{x[0] - x[1]}}; },
+        .compute =
+            formula::Calculation{
+                .results = {Input("Total sales revenue (or cost of 1 unit)") -
+                            Input("Total variable cost (or variable cost of 1 unit)")}},
     }},
 };
 

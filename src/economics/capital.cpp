@@ -3,6 +3,19 @@
 namespace orvanta {
 
 using enum ValidationKind;
+using formula::Input;
+using formula::IsZero;
+using formula::Named;
+
+namespace {
+
+constexpr std::string_view kSourceCosts[] = {
+    "Capital source No.1 cost (year interest) %", "Capital source No.2 cost (year interest) %",
+    "Capital source No.3 cost (year interest) %", "Capital source No.4 cost (year interest) %"};
+constexpr std::string_view kSourceSums[] = {"Capital source No.1 sum", "Capital source No.2 sum",
+                                            "Capital source No.3 sum", "Capital source No.4 sum"};
+
+}  // namespace
 
 const FormDescription MASTO_EKONOMIJA_5_4{
     .className = "MASTO_EKONOMIJA_5_4",
@@ -19,13 +32,23 @@ const FormDescription MASTO_EKONOMIJA_5_4{
         .resultCaption = "Economies of scale %",
         .resultLabels = {"Economies of scale %"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            // Only equal amounts are refused. An amount of 0 at point No.1 or
-            // expenses of 0 at point No.2 leave no finite figure ("NaN"); an
-            // amount of 0 at point No.2 makes its unit cost infinite: -100.
-            if (x[1] - x[3] == 0) return NoValue;
-            return {{((x[0] / x[1]) / (x[2] / x[3]) - 1) * 100}};
-        },
+        // Only equal amounts are refused. An amount of 0 at point No.1 or
+        // expenses of 0 at point No.2 leave no finite figure ("NaN"); an
+        // amount of 0 at point No.2 makes its unit cost infinite: -100.
+        .compute =
+            [] {
+                const formula::Expr expenses1 = Input("Total production expences No.1 point");
+                const formula::Expr amount1 = Input("Total production ammount No.1 point");
+                const formula::Expr expenses2 = Input("Total production expences No.2 point");
+                const formula::Expr amount2 = Input("Total production ammount No.2 point");
+                return formula::Calculation{
+                    .results = {(formula::Grouped(expenses1 / amount1) / (expenses2 / amount2) -
+                                 1) *
+                                100},
+                    .guards = {IsZero(amount1 - amount2)},
+                    .unguarded = {IsZero(amount1), IsZero(expenses2)},
+                };
+            }(),
     }},
 };
 
@@ -45,10 +68,14 @@ const FormDescription OPTIMALUS_SKOLINTO_KAPITALO_DYDIS_5_5{
         .resultCaption = "Leverage effect",
         .resultLabels = {"Leverage effect"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[4] == 0) return NoValue;
-            return {{(1 - x[0] / 100) * (x[1] - x[2]) * (x[3] / x[4])}};
-        },
+        .compute =
+            formula::Calculation{
+                .results = {(1 - Input("Taxes %") / 100) *
+                            (Input("Total capital profitability %") -
+                             Input("Average interest rate %")) *
+                            (Input("Borowed capital") / Input("Owned capital"))},
+                .guards = {IsZero(Input("Owned capital"))},
+            },
     }},
 };
 
@@ -77,14 +104,25 @@ const FormDescription KAPITALO_KAINA_5_20{
                 .resultCaption = "Average weighted capital cost %",
                 .resultLabels = {"Average weighted capital cost %"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    // Each source is weighted by its share of the total; a source
-                    // with a sum of 0 adds nothing, whatever its cost.
-                    const double total = x[1] + x[3] + x[5] + x[7];
-                    if (total == 0) return NoValue;
-                    return {{(x[1] / total) * x[0] + (x[3] / total) * x[2] + (x[5] / total) * x[4] +
-                             (x[7] / total) * x[6]}};
-                },
+                // Each source is weighted by its share of the total; a source
+                // with a sum of 0 adds nothing, whatever its cost.
+                .compute =
+                    [] {
+                        const auto cost = [](int n) {
+                            return Input(kSourceCosts[static_cast<std::size_t>(n - 1)]);
+                        };
+                        const auto sum = [](int n) {
+                            return Input(kSourceSums[static_cast<std::size_t>(n - 1)]);
+                        };
+                        const formula::Expr total = Named("T", sum(1) + sum(2) + sum(3) + sum(4));
+                        const auto weighted = [&](int n) {
+                            return formula::Grouped(sum(n) / total) * cost(n);
+                        };
+                        return formula::Calculation{
+                            .results = {weighted(1) + weighted(2) + weighted(3) + weighted(4)},
+                            .guards = {IsZero(total)},
+                        };
+                    }(),
                 .column = 0,
                 .groupStyle = ResultGroupStyle::InputsInside,
             },
@@ -96,9 +134,10 @@ const FormDescription KAPITALO_KAINA_5_20{
                 .resultCaption = "Average weighted capital cost %",
                 .resultLabels = {"Average weighted capital cost %"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    return {{x[1] / 100 * x[0]}};
-                },
+                .compute =
+                    formula::Calculation{
+                        .results = {Input("Share of the source in all capital %") / 100 *
+                                    Input("Capital source cost (year interest) %")}},
                 .column = 1,
                 .groupStyle = ResultGroupStyle::InputsInside,
             },

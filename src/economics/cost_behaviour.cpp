@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "economics/least_squares.h"
-
 namespace orvanta {
 
 using enum ValidationKind;
@@ -105,9 +103,50 @@ std::vector<InputField> MonthFields(const std::array<MonthMessages, kMonths>& me
     return fields;
 }
 
-MonthlySums SumMonths(std::span<const double> x) {
-    if (x.size() < 2 * kMonths) return {};  // no line to fit: the divisor is 0
-    return SumUsedMonths(x.first(kMonths), x.subspan(kMonths, kMonths));
+// The straight line expenses = fixed + variable × units through the months,
+// by least squares. A month counts only when both its figures are non-zero;
+// every sum and the count run over the same months, in month order, as
+// SumUsedMonths adds them.
+struct LeastSquares {
+    formula::Expr n, sumX, sumXSquared, sumY, sumXY, divisor;
+};
+
+LeastSquares MonthlyLine() {
+    using formula::Row;
+    formula::RowSpec spec{
+        .placeholders = {"x", "y"},
+        .rows = {},
+        .over = "the months whose units and expenses are both non-zero",
+        .meaning = "x being a month's production in units and y its production expences",
+        .count = "the number of those months",
+    };
+    for (const MonthLabels& month : kMonthLabels) {
+        spec.rows.push_back({formula::Input(month.units), formula::Input(month.expenses)});
+    }
+    const auto months = formula::Rows(
+        std::move(spec), formula::Both(formula::IsNonZero(Row("x")), formula::IsNonZero(Row("y"))));
+    LeastSquares line{
+        .n = formula::Named("n", formula::Count(months)),
+        .sumX = formula::Sum(months, Row("x")),
+        .sumXSquared = formula::Sum(months, Row("x") * Row("x")),
+        .sumY = formula::Sum(months, Row("y")),
+        .sumXY = formula::Sum(months, Row("x") * Row("y")),
+        .divisor = 0.0,
+    };
+    line.divisor = formula::Named("D", line.n * line.sumXSquared - line.sumX * line.sumX);
+    return line;
+}
+
+formula::Calculation VariableCost() {
+    const LeastSquares s = MonthlyLine();
+    return {.results = {(s.sumXY * s.n - s.sumY * s.sumX) / s.divisor},
+            .guards = {formula::IsZero(s.divisor)}};
+}
+
+formula::Calculation FixedCost() {
+    const LeastSquares s = MonthlyLine();
+    return {.results = {(s.sumY * s.sumXSquared - s.sumXY * s.sumX) / s.divisor},
+            .guards = {formula::IsZero(s.divisor)}};
 }
 
 }  // namespace
@@ -127,12 +166,12 @@ const FormDescription KINTAMOS_ISLAIDOS_MIN_MAX_5_6{
         .resultCaption = "Variable cost",
         .resultLabels = {"Variable cost"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            // The two observations may come in either order; the sign follows.
-            const double quantityDifference = x[3] - x[1];
-            if (quantityDifference == 0) return NoValue;
-            return {{(x[2] - x[0]) / quantityDifference}};
-        },
+        // The two observations may come in either order; the sign follows.
+        .compute = formula::Quotient(
+            formula::Input("Total cost (maximum producing ammount)") -
+                formula::Input("Total cost (minimum producing ammount)"),
+            formula::Input("Production quantity in units (maximum producing ammount)") -
+                formula::Input("Production quantity in units (minimum producing ammount)")),
     }},
 };
 
@@ -144,12 +183,7 @@ const FormDescription KINTAMOS_ISLAIDOS_MAZIUSI_KVADRATAI_5_7{
         .resultCaption = "Variable cost (least squares method)",
         .resultLabels = {"Variable cost (least squares method)"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            const MonthlySums s = SumMonths(x);
-            const double divisor = s.Divisor();
-            if (divisor == 0) return NoValue;
-            return {{(s.sumXY * s.count - s.sumY * s.sumX) / divisor}};
-        },
+        .compute = VariableCost(),
         .inputLayout = InputLayout::TwoColumnGrid,
         .inputGroupCaption = "Months",
     }},
@@ -163,12 +197,7 @@ const FormDescription PASTOVIOS_ISLAIDOS_MAZIAUSI_KVADRATAI_5_8{
         .resultCaption = "Fixed cost (least squares method)",
         .resultLabels = {"Fixed cost (least squares method)"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            const MonthlySums s = SumMonths(x);
-            const double divisor = s.Divisor();
-            if (divisor == 0) return NoValue;
-            return {{(s.sumY * s.sumXSquared - s.sumXY * s.sumX) / divisor}};
-        },
+        .compute = FixedCost(),
         .inputLayout = InputLayout::TwoColumnGrid,
         .inputGroupCaption = "Months",
     }},

@@ -5,6 +5,9 @@
 namespace orvanta {
 
 using enum ValidationKind;
+using formula::Input;
+using formula::IsZero;
+using formula::Named;
 
 const FormDescription OPTIMALUS_UZSAKYMAS_5_18{
     .className = "OPTIMALUS_UZSAKYMAS_5_18",
@@ -19,15 +22,21 @@ const FormDescription OPTIMALUS_UZSAKYMAS_5_18{
         .resultCaption = "Economic Order Quantity",
         .resultLabels = {"Economic Order Quantity"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            // Twice the demand as the demand added to itself, then the order
-            // cost, then the storing cost; an overflowing input can still
-            // make the quotient undefined, and it has no root then.
-            const double q = (x[0] + x[0]) * x[2] / x[1];
-            if (q < 0 || std::isnan(q)) return NoValue;
-            return {{std::sqrt(q)}};
-        },
+        // Twice the demand as the demand added to itself, then the order
+        // cost, then the storing cost; an overflowing input can still make
+        // the quotient undefined, and it has no root then.
+        .compute =
+            [] {
+                const formula::Expr demand = Input("Inventory demand during the year");
+                const formula::Expr storing = Input("Expences of storing one inventory unit");
+                const formula::Expr q =
+                    Named("q", (demand + demand) * Input("Order execution costs") / storing);
+                return formula::Calculation{
+                    .results = {formula::Sqrt(q)},
+                    .guards = {IsZero(storing),
+                               formula::Either(formula::IsNegative(q), formula::IsNotANumber(q))},
+                };
+            }(),
     }},
 };
 
@@ -46,11 +55,16 @@ const FormDescription INVESTICIJOS_I_ATSARGAS_ESANT_OUD_5_19{
         .resultCaption = "Economic Order Value",
         .resultLabels = {"Economic Order Value"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[0] == 0) return NoValue;
-            // Yearly ordering cost plus yearly storing cost of the average stock.
-            return {{x[2] / x[0] * x[3] + x[0] * 0.5 * x[1]}};
-        },
+        // Yearly ordering cost plus yearly storing cost of the average stock.
+        .compute =
+            formula::Calculation{
+                .results = {Input("Inventory demand during the year") /
+                                Input("Economic Order Quantity (EOQ) in units") *
+                                Input("One order execution costs") +
+                            Input("Economic Order Quantity (EOQ) in units") * 0.5 *
+                                Input("Expences of storing one inventory unit")},
+                .guards = {IsZero(Input("Economic Order Quantity (EOQ) in units"))},
+            },
     }},
 };
 

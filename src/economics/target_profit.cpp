@@ -6,10 +6,14 @@ using enum ValidationKind;
 
 namespace {
 
+using formula::Input;
+using formula::IsZero;
+using formula::Named;
+
 // The share of a profit that is left after taxes; the wanted net profit is
 // divided by it to get the profit before taxes. A rate above 100 makes it
 // negative, which is accepted.
-double AfterTaxShare(double taxesPercent) { return 1 - taxesPercent / 100; }
+formula::Expr AfterTaxShare() { return Named("k", 1 - Input("Taxes %") / 100); }
 
 }  // namespace
 
@@ -31,10 +35,10 @@ const FormDescription NORIMAS_GAUTI_PELNAS_5_9{
                 .resultCaption = "Price of unit needed for certain profit",
                 .resultLabels = {"Price of unit needed for certain profit"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    if (x[3] == 0) return NoValue;
-                    return {{(x[1] * x[3] + x[0] + x[2]) / x[3]}};
-                },
+                .compute = formula::Quotient(
+                    Input("Variable cost of unit") * Input("Production in units") +
+                        Input("Profit wanted") + Input("Fixed cost"),
+                    Input("Production in units")),
                 .column = 0,
             },
             {
@@ -49,11 +53,15 @@ const FormDescription NORIMAS_GAUTI_PELNAS_5_9{
                 .resultCaption = "No. of units needed for certain profit",
                 .resultLabels = {"No. of units needed for certain profit"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    const double margin = x[1] - x[2];
-                    if (margin == 0) return NoValue;
-                    return {{(x[3] + x[0]) / margin}};
-                },
+                .compute =
+                    [] {
+                        const formula::Expr margin =
+                            Named("m", Input("Price of unit") - Input("Variable cost of unit"));
+                        return formula::Calculation{
+                            .results = {(Input("Fixed cost") + Input("Profit needed")) / margin},
+                            .guards = {IsZero(margin)},
+                        };
+                    }(),
                 .column = 0,
             },
             {
@@ -64,10 +72,11 @@ const FormDescription NORIMAS_GAUTI_PELNAS_5_9{
                 .resultCaption = "Markup percentage %",
                 .resultLabels = {"Markup percentage %"},
                 .format = ResultFormat::FourDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    if (x[1] == 0) return NoValue;
-                    return {{(x[0] / x[1] - 1) * 100}};
-                },
+                .compute =
+                    formula::Calculation{
+                        .results = {(Input("Profit wanted") / Input("Total cost") - 1) * 100},
+                        .guards = {IsZero(Input("Total cost"))},
+                    },
                 .column = 1,
             },
             {
@@ -80,10 +89,8 @@ const FormDescription NORIMAS_GAUTI_PELNAS_5_9{
                 .resultCaption = "Price of unit needed for certain profit",
                 .resultLabels = {"Price of unit needed for certain profit"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    if (x[2] == 0) return NoValue;
-                    return {{(x[1] + x[0]) / x[2]}};
-                },
+                .compute = formula::Quotient(Input("Total cost") + Input("Profit wanted"),
+                                             Input("No. of units produced")),
                 .column = 1,
             },
         },
@@ -107,13 +114,19 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
                 .resultCaption = "Price of unit needed to achieve net profit after taxes",
                 .resultLabels = {"Price of unit needed to achieve net profit after taxes"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    const double share = AfterTaxShare(x[1]);
-                    if (share == 0) return NoValue;
-                    if (x[2] == 0) return NoValue;
-                    const double profitBeforeTaxes = x[0] / share;
-                    return {{(x[3] * x[2] + profitBeforeTaxes + x[4]) / x[2]}};
-                },
+                .compute =
+                    [] {
+                        const formula::Expr share = AfterTaxShare();
+                        const formula::Expr units = Input("No. of units");
+                        const formula::Expr profitBeforeTaxes =
+                            Named("g", Input("Profit wanted") / share);
+                        return formula::Calculation{
+                            .results = {(Input("Variable cost of unit") * units +
+                                         profitBeforeTaxes + Input("Fixed cost")) /
+                                        units},
+                            .guards = {IsZero(share), IsZero(units)},
+                        };
+                    }(),
                 .column = 0,
             },
             {
@@ -129,13 +142,17 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
                 .resultCaption = "No. of units needed for net profit after taxes",
                 .resultLabels = {"No. of units needed for net profit after taxes"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    const double share = AfterTaxShare(x[1]);
-                    if (share == 0) return NoValue;
-                    const double margin = x[2] - x[3];
-                    if (margin == 0) return NoValue;
-                    return {{(x[0] / share + x[4]) / margin}};
-                },
+                .compute =
+                    [] {
+                        const formula::Expr share = AfterTaxShare();
+                        const formula::Expr margin =
+                            Named("m", Input("Price of unit") - Input("Variable cost of unit"));
+                        return formula::Calculation{
+                            .results = {(Input("Net profit wanted") / share + Input("Fixed cost")) /
+                                        margin},
+                            .guards = {IsZero(share), IsZero(margin)},
+                        };
+                    }(),
                 .column = 0,
             },
             {
@@ -149,12 +166,17 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
                 .resultCaption = "Price of unit needed to achieve net profit after taxes",
                 .resultLabels = {"Price of unit needed to achieve net profit after taxes"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    const double share = AfterTaxShare(x[1]);
-                    if (share == 0) return NoValue;
-                    if (x[2] == 0) return NoValue;
-                    return {{(x[0] / share + x[3]) / x[2]}};
-                },
+                .compute =
+                    [] {
+                        const formula::Expr share = AfterTaxShare();
+                        const formula::Expr units = Input("Production in units");
+                        return formula::Calculation{
+                            .results = {(Input("Profit wanted") / share +
+                                         Input("Total production cost")) /
+                                        units},
+                            .guards = {IsZero(share), IsZero(units)},
+                        };
+                    }(),
                 .column = 1,
             },
         },

@@ -3,6 +3,9 @@
 namespace orvanta {
 
 using enum ValidationKind;
+using formula::Input;
+using formula::IsZero;
+using formula::Named;
 
 const FormDescription PINIGU_APYVARTOS_CIKLO_TRUKME_5_12{
     .className = "PINIGU_APYVARTOS_CIKLO_TRUKME_5_12",
@@ -17,10 +20,9 @@ const FormDescription PINIGU_APYVARTOS_CIKLO_TRUKME_5_12{
         .resultCaption = "Cash turnover cycle length",
         .resultLabels = {"Cash turnover cycle length"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[2] == 0) return NoValue;
-            return {{x[1] * x[0] / x[2]}};
-        },
+        .compute = formula::Quotient(Input("Average cash balance (during period)") *
+                                         Input("Accounting period length (365 days recommended)"),
+                                     Input("Cash revenue")),
     }},
 };
 
@@ -35,10 +37,8 @@ const FormDescription PPRODUKCIJOS_BUVIMO_SANDELIUOSE_L_DIEN_5_13{
         .resultCaption = "Storing of production length period (days)",
         .resultLabels = {"Storing of production length period (days)"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1]}};
-        },
+        .compute = formula::Quotient(Input("Manufactured production stock"),
+                                     Input("Average value of day production sales")),
     }},
 };
 
@@ -53,10 +53,7 @@ const FormDescription ATSARGU_APYVARTUMAS_KARTAIS_5_14{
         .resultCaption = "Inventory turnover (times)",
         .resultLabels = {"Inventory turnover (times)"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1]}};
-        },
+        .compute = formula::Quotient(Input("Cost of goods sold"), Input("Average inventory value")),
     }},
 };
 
@@ -73,11 +70,13 @@ const FormDescription ATSARGU_APYVARTUMAS_DIENOMIS_5_15{
         .resultCaption = "Inventory turnover (days)",
         .resultLabels = {"Inventory turnover (days)"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            // The cost of goods sold is the divisor here, not the inventory.
-            if (x[0] == 0) return NoValue;
-            return {{x[1] / x[0] * x[2]}};
-        },
+        // The cost of goods sold is the divisor here, not the inventory.
+        .compute =
+            formula::Calculation{
+                .results = {Input("Average inventory value") / Input("Cost of goods sold") *
+                            Input("Accounting period length (365 days recomended)")},
+                .guards = {IsZero(Input("Cost of goods sold"))},
+            },
     }},
 };
 
@@ -92,10 +91,7 @@ const FormDescription vTURTO_APYVARTUMAS_KARTAIS_5_16{
         .resultCaption = "Asset turnover (times)",
         .resultLabels = {"Asset turnover (times)"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1]}};
-        },
+        .compute = formula::Quotient(Input("Total sales revenue"), Input("Average asset value")),
     }},
 };
 
@@ -112,10 +108,12 @@ const FormDescription DEBITORINIO_ISISKOLINIMO_APYV_DIENOMIS_5_17{
         .resultCaption = "Accounts receivable turnover (in days)",
         .resultLabels = {"Accounts receivable turnover (in days)"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1] * x[2]}};
-        },
+        .compute =
+            formula::Calculation{
+                .results = {Input("Accounts receivable (average value)") / Input("Sales") *
+                            Input("No. of days (365 recomended)")},
+                .guards = {IsZero(Input("Sales"))},
+            },
     }},
 };
 
