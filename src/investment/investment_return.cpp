@@ -1,10 +1,9 @@
 #include "investment/investment_return.h"
 
-#include <cmath>
-
 namespace orvanta {
 
 using enum ValidationKind;
+using formula::Input;
 
 const FormDescription ROI_6_1{
     .className = "ROI_6_1",
@@ -17,10 +16,8 @@ const FormDescription ROI_6_1{
         .resultCaption = "ROI (Return on Investment) %",
         .resultLabels = {"ROI (Return on Investment) %"},
         .format = ResultFormat::FourDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1] * 100}};
-        },
+        .compute =
+            formula::Percentage(Input("Profit from investment"), Input("Total sum invested")),
     }},
 };
 
@@ -36,10 +33,11 @@ const FormDescription EVA_6_2{
         .resultCaption = "EVA (Economic Value Added) ratio",
         .resultLabels = {"EVA (Economic Value Added) ratio"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            return {
-                {x[0] - (x[2] / 100 * x[1])}};  // negative when capital costs more than it earns
-        },
+        // Negative when capital costs more than it earns.
+        .compute =
+            formula::Calculation{.results = {Input("Net profit") -
+                                             formula::Grouped(Input("Cost of capital %") / 100 *
+                                                              Input("Capital invested"))}},
     }},
 };
 
@@ -54,10 +52,8 @@ const FormDescription ROCE_6_3{
         .resultCaption = "ROCE (Return on Capital Emplyed) %",
         .resultLabels = {"ROCE (Return on Capital Emplyed) %"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[1] == 0) return NoValue;
-            return {{x[0] / x[1] * 100}};
-        },
+        .compute = formula::Percentage(Input("EBIT (earnings before interest and taxes)"),
+                                       Input("Capital employed")),
     }},
 };
 
@@ -76,12 +72,24 @@ const FormDescription ARR_6_4{
         .resultCaption = "ARR (Accounting Rate of Return) %",
         .resultLabels = {"ARR (Accounting Rate of Return) %"},
         .format = ResultFormat::SixDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            if (x[3] == 0) return NoValue;
-            // An average investment of 0 divides by zero; the result is then no
-            // figure and shows as "NaN" like any other.
-            return {{((x[0] - x[1]) / x[3]) / (x[1] * 0.5 + x[2] * 0.5) * 100}};
-        },
+        // An average investment of 0 divides by zero; the result is then no
+        // figure and shows as "NaN" like any other.
+        .compute =
+            [] {
+                const formula::Expr invested = Input("Sum invested (during all periods)");
+                const formula::Expr periods = Input("No. of periods invested");
+                const formula::Expr averageInvestment =
+                    invested * 0.5 + Input("Investment liquidation cost") * 0.5;
+                return formula::Calculation{
+                    .results = {formula::Grouped(
+                                    (Input("Income from investments (during all periods)") -
+                                     invested) /
+                                    periods) /
+                                averageInvestment * 100},
+                    .guards = {formula::IsZero(periods)},
+                    .unguarded = {formula::IsZero(averageInvestment)},
+                };
+            }(),
     }},
 };
 
@@ -98,10 +106,14 @@ const FormDescription DISCOUNTING_6_5{
         .resultCaption = "Discounted value",
         .resultLabels = {"Discounted value"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            const double f = std::pow(x[1] / 100 + 1, x[2]);  // at least 1: no guard needed
-            return {{1 / f * x[0]}};
-        },
+        // The factor is at least 1: no guard needed.
+        .compute =
+            formula::Calculation{
+                .results = {1 /
+                            formula::Named("f",
+                                           formula::Pow(Input("Discount rate (period) %") / 100 + 1,
+                                                        Input("No. of periods"))) *
+                            Input("Value to be discounted")}},
     }},
 };
 
@@ -118,9 +130,10 @@ const FormDescription COMPOUNDING_6_6{
         .resultCaption = "Compounding",
         .resultLabels = {"Compounding"},
         .format = ResultFormat::TwoDecimals,
-        .compute = [](std::span<const double> x) -> Results {
-            return {{std::pow(x[1] / 100 + 1, x[2]) * x[0]}};
-        },
+        .compute = formula::Calculation{.results = {formula::Pow(
+                                                        Input("Interest rate (period) %") / 100 + 1,
+                                                        Input("No. of periods")) *
+                                                    Input("Current value")}},
     }},
 };
 

@@ -9,13 +9,13 @@ using enum ValidationKind;
 
 namespace {
 
-const InputField kAmount{"Mortgage ammount", PositiveDecimal,
+const InputField kAmount{kMortgageAmountLabel, PositiveDecimal,
                          "Mortgage ammount must be real possitive number !!!"};
-const InputField kRate{"Interest rate (accounted period) %", PositiveDecimal,
+const InputField kRate{kMortgageRateLabel, PositiveDecimal,
                        "Period interest rate must be real possitive number !!!"};
-const InputField kPeriods{"No. of periods", NaturalNumber,
+const InputField kPeriods{kMortgagePeriodsLabel, NaturalNumber,
                           "No. of periods must be possitive natural number !!!"};
-const InputField kPaymentsMade{"No. of payments made", NaturalNumber,
+const InputField kPaymentsMade{kMortgagePaymentsMadeLabel, NaturalNumber,
                                "Number of payments must be possitive natural number !!!"};
 
 // The plan takes one report line a period; past the bound it would be
@@ -52,10 +52,7 @@ const FormDescription PASKOLOS_6_7{
         .resultCaption = "Period payment value",
         .resultLabels = {"Period payment value"},
         .format = ResultFormat::TwoDecimals,
-        // No guard: 0 periods leave no payment to show, which reads "NaN".
-        .compute = [](std::span<const double> x) -> Results {
-            return {{PeriodPayment(x[0], x[1], x[2])}};
-        },
+        .compute = PaymentCalculation(),
     }},
 };
 
@@ -78,9 +75,7 @@ const FormDescription PASKOLOS_DALINAI_APMOKETOS_6_7{
         .resultLabels = {"Mortgage balance after N payments"},
         .format = ResultFormat::TwoDecimals,
         // More payments than periods are allowed: the balance turns negative.
-        .compute = [](std::span<const double> x) -> Results {
-            return {{BalanceAfter(x[0], x[1], x[2], x[3])}};
-        },
+        .compute = BalanceCalculation(),
     }},
 };
 
