@@ -5,6 +5,9 @@
 // tree gives) and printed for the user. What a result field explains is
 // therefore always what computed it.
 //
+// Labels, names and words are held as string_views: give them texts that live
+// as long as the program (literals, the description constants).
+//
 // Evaluation follows C++ arithmetic one operation at a time: a + b + c is
 // (a + b) + c, and a tree that reads a + (b + c) is printed with those
 // parentheses, because in doubles the two may differ.
