@@ -112,7 +112,7 @@ TEST(Formula, EverySectionComputesWhatItsHandWrittenReferenceComputesToTheBit) {
         const Section* section = FindSection(ref.className, ref.section);
         ASSERT_NE(section, nullptr);
         ASSERT_NE(section->compute.Explained(), nullptr) << "computes without a formula";
-        for (int i = 0; i < 4000; ++i) {
+        for (int i = 0; i < 2500; ++i) {
             const std::vector<double> x = values.Draw(*section);
             const auto before = ref.compute(x);
             const auto now = section->compute(x, section->inputs);
@@ -137,7 +137,7 @@ TEST(Formula, EverySectionComputesWhatItsHandWrittenReferenceComputesToTheBit) {
 // Checks a result's text against the section's computation over generated
 // inputs; the first disagreement, or nothing.
 std::string Disagreement(const Section& section, std::size_t result, const std::string& text,
-                         std::uint64_t seed, int presses = 3000) {
+                         std::uint64_t seed, int presses = 1500) {
     std::vector<std::string> labels;
     for (const InputField& input : section.inputs) {
         labels.emplace_back(FormulaName(input.label));
