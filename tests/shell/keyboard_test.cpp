@@ -149,30 +149,37 @@ TEST_F(KeyboardTest, AltDigitJumpsToThatPageAndTheShownPageStaysPut) {
     ExpectPage(0);
 }
 
-TEST_F(KeyboardTest, ArrowsMoveAmongEntriesWithoutChoosingAndEscapeQuits) {
+TEST_F(KeyboardTest, ArrowsChooseAsTheyMoveAndEscapeQuits) {
     keys->Press(Qt::Key_Tab);
     keys->Press(Qt::Key_Tab);
     ASSERT_EQ(window->focusWidget(), Entry(0, 0));
+    EXPECT_FALSE(Entry(0, 0)->isChecked());
     keys->Press(Qt::Key_Down);
     keys->Press(Qt::Key_Down);
     EXPECT_EQ(window->focusWidget(), Entry(0, 2));
+    EXPECT_TRUE(Entry(0, 2)->isChecked());
     keys->Press(Qt::Key_Up);
     EXPECT_EQ(window->focusWidget(), Entry(0, 1));
-    // Tab leaves the group for "OK": one stop for the whole group.
+    EXPECT_TRUE(Entry(0, 1)->isChecked());
+    // With a modifier an arrow moves nothing.
+    keys->Press(Qt::Key_Down, Qt::ControlModifier);
+    keys->Press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(window->focusWidget(), Entry(0, 1));
+    EXPECT_TRUE(Entry(0, 1)->isChecked());
+    // Tab leaves the group for "OK": one stop for the whole group; Enter opens
+    // the entry the arrows chose.
     keys->Press(Qt::Key_Tab);
     EXPECT_EQ(window->focusWidget(), window->OkButton());
-    // Nothing chosen: Enter on "OK" opens nothing.
-    bool opened = false;
+    QString title;
     const auto watch = OnNextModal(
         [&](QWidget* modal) {
-            opened = true;
+            title = modal->windowTitle();
             modal->close();
         },
-        window.get(), 200);
+        window.get(), 2000);
     keys->Press(Qt::Key_Return);
-    QTest::qWait(50);
     if (watch) delete watch.data();
-    EXPECT_FALSE(opened);
+    EXPECT_EQ(title, "2. ROA (Return on Assets)");
     EXPECT_TRUE(window->isVisible());
     keys->Press(Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
