@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,39 @@ TEST(CalculatorDialog, ReturnOnAssetsLayoutNamesAndOrder) {
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
         EXPECT_EQ(NextTabStop(chain[i]), chain[i + 1]) << i;
     }
+}
+
+// A result reads as a result in a light and a dark palette alike: the window's
+// colour behind it, its number against the right edge; still selectable and
+// copyable, still a tab stop. Inputs keep the base colour and the left edge.
+TEST(CalculatorDialog, ResultsLookReadOnlyInLightAndDarkPalettes) {
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    for (const QPalette& palette : {original, dark}) {
+        QApplication::setPalette(palette);
+        ui::CalculatorDialog form(ROA_3_2);
+        form.show();
+        QLineEdit* result = form.ResultField(0, 0);
+        QLineEdit* input = form.InputField(0, 0);
+        EXPECT_EQ(result->palette().color(QPalette::Base), palette.color(QPalette::Window));
+        EXPECT_EQ(input->palette().color(QPalette::Base), palette.color(QPalette::Base));
+        EXPECT_TRUE(result->alignment() & Qt::AlignRight);
+        EXPECT_FALSE(input->alignment() & Qt::AlignRight);
+        EXPECT_TRUE(result->focusPolicy() & Qt::TabFocus);
+
+        input->setText(QStringLiteral("150"));
+        form.InputField(0, 1)->setText(QStringLiteral("1000"));
+        form.OkButton(0)->click();
+        result->setFocus();
+        QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), "15.00");
+    }
+    QApplication::setPalette(original);
 }
 
 TEST(CalculatorDialog, EnterInAFieldComputesAndNeverCloses) {
