@@ -24,7 +24,9 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     auto* heading = new QLabel(ui::ToQString(info.heading), this);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The style's own panel: a closed outline on the light page and in a dark
+    // palette alike, where a sunken bevel loses its light edges.
+    heading->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     heading->setMargin(4);
     layout->addWidget(heading);
 

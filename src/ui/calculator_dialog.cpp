@@ -83,7 +83,7 @@ CalculatorDialog::CalculatorDialog(const FormDescription& form, QWidget* owner)
     : QDialog(owner), form_(form) {
     setObjectName(ToQString(form.className));
     setWindowTitle(ToQString(form.title));
-    setFont(QFont(QStringLiteral("Arial"), 10));
+    setFont(FormFont());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* grid = new QGridLayout(this);

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -184,6 +187,26 @@ TEST_F(KeyboardTest, ArrowsChooseAsTheyMoveAndEscapeQuits) {
     keys->Press(Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+// Each page's heading stands in a closed frame: its four edges drawn alike and
+// set off from what is inside (a sunken bevel's light edges vanish on the page).
+TEST_F(KeyboardTest, PageHeadingsStandInAClosedFrame) {
+    for (int p = 0; p < kCatalogPageCount; ++p) {
+        SCOPED_TRACE(p);
+        Tabs()->ShowPage(p);
+        auto* heading = Tabs()->CatalogPageTable[p]->findChild<QLabel*>("heading");
+        ASSERT_NE(heading, nullptr);
+        EXPECT_TRUE(heading->alignment() & Qt::AlignHCenter);
+        const QImage image = heading->grab().toImage();
+        const int w = image.width(), h = image.height();
+        const QRgb inside = image.pixel(3, 3);
+        for (const QPoint edge :
+             {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
+            EXPECT_EQ(image.pixel(edge), image.pixel(w / 2, 0)) << edge.x() << "," << edge.y();
+            EXPECT_NE(image.pixel(edge), inside) << edge.x() << "," << edge.y();
+        }
+    }
 }
 
 TEST_F(KeyboardTest, DoubleClickChoosesAndOpens) {

@@ -150,13 +150,16 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         QMessageBox::Icon icon;
         int buttons;
         QWidget* parent;
+        QFont buttonFont;
+        bool buttonIcon;
     };
     std::vector<Seen> seen;
     std::function<void(QWidget*)> answer = [&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
         seen.push_back({box->windowTitle(), box->text(), box->icon(),
-                        static_cast<int>(box->buttons().size()), box->parentWidget()});
+                        static_cast<int>(box->buttons().size()), box->parentWidget(),
+                        box->buttons().front()->font(), !box->buttons().front()->icon().isNull()});
         if (seen.size() < 2) OnNextModal(answer, box);
         QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
     };
@@ -170,6 +173,9 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         EXPECT_EQ(s.icon, QMessageBox::NoIcon);
         EXPECT_EQ(s.buttons, 1);
         EXPECT_EQ(s.parent, &form);
+        // Its "OK" looks like the form's.
+        EXPECT_EQ(s.buttonFont, form.OkButton(0)->font());
+        EXPECT_FALSE(s.buttonIcon);
     }
     EXPECT_EQ(form.ResultField(0, 0)->text(), "NaN");
 }
