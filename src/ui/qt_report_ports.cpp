@@ -29,20 +29,37 @@ ReportPorts& Ports() {
 }  // namespace
 
 ReportColumns FindReportColumns(QStringView text) {
+    // One pass over the characters, keeping only where each column's widest
+    // text lies: a long plan is thousands of lines.
     constexpr QChar kBullet(0x2022);
-    ReportColumns columns;
-    for (QStringView line : text.split(QLatin1Char('\n'))) {
+    std::vector<QStringView> widest;
+    QStringView header;
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0) lineEnd = text.size();
+        QStringView line = text.sliced(lineStart, lineEnd - lineStart);
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-        if (columns.header.isEmpty() && line.count(kBullet) > 1) columns.header = line.toString();
+        lineStart = lineEnd + 1;
+        if (header.isEmpty() && line.count(kBullet) > 1) header = line;
         // Lines without a tab (title, rules, footer) belong to no column.
         if (!line.contains(QLatin1Char('\t'))) continue;
-        std::size_t i = 0;
-        for (QStringView segment : line.split(QLatin1Char('\t'))) {
-            if (i == columns.widest.size()) columns.widest.emplace_back();
-            if (segment.size() > columns.widest[i].size()) columns.widest[i] = segment.toString();
-            ++i;
+        std::size_t column = 0;
+        qsizetype start = 0;
+        while (true) {
+            qsizetype end = line.indexOf(QLatin1Char('\t'), start);
+            if (end < 0) end = line.size();
+            if (column == widest.size()) widest.emplace_back();
+            if (end - start > widest[column].size())
+                widest[column] = line.sliced(start, end - start);
+            if (end == line.size()) break;
+            start = end + 1;
+            ++column;
         }
     }
+    ReportColumns columns;
+    columns.header = header.toString();
+    for (QStringView column : widest) columns.widest.push_back(column.toString());
     return columns;
 }
 
