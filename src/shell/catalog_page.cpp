@@ -80,6 +80,13 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
         const bool arrow =
             key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
         const auto from = std::find(entries_.begin(), entries_.end(), watched);
+        // Some desktop themes let Enter press the focused radio button and
+        // end there; here Enter opens the chosen entry, as "OK" does.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && from != entries_.end() &&
+            (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            emit entryActivated();
+            return true;
+        }
         if (arrow && from != entries_.end()) {
             // With a modifier an arrow does nothing here, rather than let the
             // buttons' own geometric search wander off.

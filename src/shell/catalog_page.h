@@ -26,7 +26,8 @@ public:
     void FocusEntry();
 
 signals:
-    // A double-click chose an entry and asks for it to be opened.
+    // A double-click chose an entry, or Enter was pressed on one: open the
+    // chosen entry.
     void entryActivated();
 
 protected:

@@ -26,11 +26,13 @@ void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
     box.setObjectName(QStringLiteral("message"));
     box.setAccessibleName(caption);
     box.setAccessibleDescription(text);
-    // Its "OK" looks like the forms' buttons: their font, and no stock icon,
-    // which some platform themes put on dialog buttons only.
+    // Its "OK" looks like the forms' buttons: their font and text, and no
+    // stock icon or mnemonic, which some platform themes put on dialog
+    // buttons only. Enter and Escape still dismiss it.
     for (QAbstractButton* button : box.buttons()) {
         button->setFont(FormFont());
         button->setIcon(QIcon());
+        button->setText(QStringLiteral("OK"));
     }
     box.exec();
 }

@@ -152,6 +152,7 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         QWidget* parent;
         QFont buttonFont;
         bool buttonIcon;
+        QString buttonText;
     };
     std::vector<Seen> seen;
     std::function<void(QWidget*)> answer = [&](QWidget* w) {
@@ -159,7 +160,8 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         ASSERT_NE(box, nullptr);
         seen.push_back({box->windowTitle(), box->text(), box->icon(),
                         static_cast<int>(box->buttons().size()), box->parentWidget(),
-                        box->buttons().front()->font(), !box->buttons().front()->icon().isNull()});
+                        box->buttons().front()->font(), !box->buttons().front()->icon().isNull(),
+                        box->buttons().front()->text()});
         if (seen.size() < 2) OnNextModal(answer, box);
         QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
     };
@@ -176,6 +178,7 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         // Its "OK" looks like the form's.
         EXPECT_EQ(s.buttonFont, form.OkButton(0)->font());
         EXPECT_FALSE(s.buttonIcon);
+        EXPECT_EQ(s.buttonText, form.OkButton(0)->text());
     }
     EXPECT_EQ(form.ResultField(0, 0)->text(), "NaN");
 }
