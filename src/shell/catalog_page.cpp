@@ -3,10 +3,12 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/qt_text.h"
 
@@ -22,7 +24,9 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     auto* heading = new QLabel(ui::ToQString(info.heading), this);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
-    heading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The style's own panel: a closed outline on the light page and in a dark
+    // palette alike, where a sunken bevel loses its light edges.
+    heading->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     heading->setMargin(4);
     layout->addWidget(heading);
 
@@ -38,6 +42,7 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
         group_->addButton(radio, static_cast<int>(i));
         const int column = entry.column == 0 ? 0 : 1;
         grid->addWidget(radio, rows[column]++, column, Qt::AlignLeft | Qt::AlignTop);
+        columns_[column].push_back(i);
         radio->setAccessibleName(radio->text());
         radio->installEventFilter(this);
         entries_.push_back(radio);
@@ -50,7 +55,51 @@ bool CatalogPage::IsEntryChecked(std::size_t index) const {
     return index < entries_.size() && entries_[index]->isChecked();
 }
 
+std::size_t CatalogPage::ArrowTarget(std::size_t from, int key) const {
+    std::vector<std::size_t> order = columns_[0];
+    order.insert(order.end(), columns_[1].begin(), columns_[1].end());
+    const auto at =
+        static_cast<std::size_t>(std::find(order.begin(), order.end(), from) - order.begin());
+    if (at >= order.size()) return from;
+    const bool twoColumns = !columns_[0].empty() && !columns_[1].empty();
+    if (twoColumns && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+        // The same row of the other column, or its last entry when it is shorter.
+        const std::size_t column = at < columns_[0].size() ? 0 : 1;
+        const std::size_t row = column == 0 ? at : at - columns_[0].size();
+        const std::vector<std::size_t>& other = columns_[1 - column];
+        return other[std::min(row, other.size() - 1)];
+    }
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    return order[(at + (forward ? 1 : order.size() - 1)) % order.size()];
+}
+
 bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        const bool arrow =
+            key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+        const auto from = std::find(entries_.begin(), entries_.end(), watched);
+        // Some desktop themes let Enter press the focused radio button and
+        // end there; here Enter opens the chosen entry, as "OK" does.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && from != entries_.end() &&
+            (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            emit entryActivated();
+            return true;
+        }
+        if (arrow && from != entries_.end()) {
+            // With a modifier an arrow does nothing here, rather than let the
+            // buttons' own geometric search wander off.
+            if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return true;
+            // An arrow chooses where it lands, as radio buttons do on every
+            // desktop, so that Enter then opens the entry that has the focus.
+            QRadioButton* target =
+                entries_[ArrowTarget(static_cast<std::size_t>(from - entries_.begin()), key)];
+            target->setChecked(true);
+            target->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (QRadioButton* entry : entries_) {

@@ -26,16 +26,23 @@ public:
     void FocusEntry();
 
 signals:
-    // A double-click chose an entry and asks for it to be opened.
+    // A double-click chose an entry, or Enter was pressed on one: open the
+    // chosen entry.
     void entryActivated();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where an arrow key goes from entry `from`, by the page's reading order
+    // and its columns, not by the geometry of buttons of unequal widths.
+    std::size_t ArrowTarget(std::size_t from, int key) const;
+
     const CatalogPageInfo& info_;
     QButtonGroup* group_;
     std::vector<QRadioButton*> entries_;
+    // Entry indices down the left column, then down the right one.
+    std::vector<std::size_t> columns_[2];
 };
 
 }  // namespace orvanta

@@ -22,14 +22,18 @@ namespace {
 
 // Long enough for any number a user may paste; the checks read it whole.
 constexpr int kFieldMaxLength = 1 << 20;
+// Every field has this width, and every label stands this far from its field.
 constexpr int kFieldWidth = 150;
+constexpr int kLabelGap = 12;
 
 QLabel* MakeHeading(const FormDescription& form, QWidget* parent) {
     auto* heading = new QLabel(ToQString(form.HeadingText()), parent);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
     if (form.headingStyle == HeadingStyle::Framed) {
-        heading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The style's own panel: a closed outline in light and dark palettes,
+        // where a sunken bevel loses its light edges on a light window.
+        heading->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
         heading->setMargin(4);
     }
     return heading;
@@ -42,15 +46,36 @@ QLabel* MakeLabel(std::string_view text, LabelAlignment alignment, QWidget* pare
     return label;
 }
 
-QLineEdit* MakeField(const QString& objectName, const QString& accessibleName, bool readOnly,
-                     QWidget* parent) {
+QLineEdit* MakeField(const QString& objectName, const QString& accessibleName, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(objectName);
     field->setAccessibleName(accessibleName);
     field->setMaxLength(kFieldMaxLength);
-    field->setMinimumWidth(kFieldWidth);
-    field->setReadOnly(readOnly);
+    field->setFixedWidth(kFieldWidth);
     return field;
+}
+
+// Rows of "label  field": the labels' column takes what the fields leave.
+QGridLayout* MakeFieldGrid() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(kLabelGap);
+    return grid;
+}
+
+// How far a layout set on `box` starts inside the box's left edge.
+int InnerIndent(const QWidget* box) {
+    return box->contentsMargins().left() +
+           (box->layout() ? box->layout()->contentsMargins().left() : 0);
+}
+
+int LabelColumnWidth(const QGridLayout* grid, int column) {
+    int width = 0;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (const QLayoutItem* item = grid->itemAtPosition(row, column); item && item->widget()) {
+            width = std::max(width, item->widget()->sizeHint().width());
+        }
+    }
+    return width;
 }
 
 }  // namespace
@@ -59,7 +84,7 @@ CalculatorDialog::CalculatorDialog(const FormDescription& form, QWidget* owner)
     : QDialog(owner), form_(form) {
     setObjectName(ToQString(form.className));
     setWindowTitle(ToQString(form.title));
-    setFont(QFont(QStringLiteral("Arial"), 10));
+    setFont(FormFont());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* grid = new QGridLayout(this);
@@ -72,7 +97,9 @@ CalculatorDialog::CalculatorDialog(const FormDescription& form, QWidget* owner)
         for (const Section& s : form.sections) last = std::max(last, s.column);
         return last + 1;
     }();
-    grid->addWidget(MakeHeading(form, this), 0, 0, 1, columns);
+    // One more column at the right holds "Cancel" alone, so no section can
+    // ever run into it.
+    grid->addWidget(MakeHeading(form, this), 0, 0, 1, columns + 1);
 
     int lastRow = 1;
     if (form.IsChooser()) {
@@ -87,23 +114,29 @@ CalculatorDialog::CalculatorDialog(const FormDescription& form, QWidget* owner)
     } else {
         // Sections fill their column top-down in the order they are described,
         // which is also the reading and tab order.
+        std::vector<int> rows(static_cast<std::size_t>(columns), 0);
+        for (const Section& section : form.sections)
+            ++rows[static_cast<std::size_t>(section.column)];
+        lastRow = *std::max_element(rows.begin(), rows.end());
         std::vector<int> nextRow(static_cast<std::size_t>(columns), 1);
         sections_.resize(form.sections.size());
         for (std::size_t i = 0; i < form.sections.size(); ++i) {
             const auto column = static_cast<std::size_t>(form.sections[i].column);
             QWidget* section = BuildSection(i);
-            grid->addWidget(section, nextRow[column]++, static_cast<int>(column), Qt::AlignTop);
+            const int row = nextRow[column]++;
+            // A lower section in the last row stands on the bottom edge, so
+            // that the lowest "OK"s share one line with "Cancel".
+            grid->addWidget(section, row, static_cast<int>(column),
+                            row == lastRow && row > 1 ? Qt::AlignBottom : Qt::AlignTop);
         }
-        lastRow = *std::max_element(nextRow.begin(), nextRow.end()) - 1;
+        AlignFieldColumns();
     }
 
-    // "Cancel" shares the bottom-right cell, so it stands on the line of the
-    // last "OK" at the bottom edge.
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
     cancel_->setAutoDefault(false);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    grid->addWidget(cancel_, lastRow, columns - 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->addWidget(cancel_, lastRow, columns, Qt::AlignRight | Qt::AlignBottom);
 
     if (QPushButton* first = OkButton(0)) {
         first->setDefault(true);
@@ -134,37 +167,86 @@ QWidget* CalculatorDialog::BuildChoices() {
     return box;
 }
 
-QLayout* CalculatorDialog::BuildInputs(std::size_t index, QWidget* parent) {
+QLineEdit* CalculatorDialog::MakeInputField(std::size_t section, std::size_t field,
+                                            QGridLayout* grid, int row, int column,
+                                            QWidget* parent) {
+    const orvanta::InputField& input = form_.sections[section].inputs[field];
+    QLabel* label = MakeLabel(input.label, form_.labelAlignment, parent);
+    QLineEdit* edit = MakeField(QStringLiteral("input%1_%2").arg(section).arg(field),
+                                WithoutMnemonic(label->text()), parent);
+    label->setBuddy(edit);
+    ShowInputHelp(edit, input);
+    grid->addWidget(label, row, column);
+    grid->addWidget(edit, row, column + 1);
+    return edit;
+}
+
+QLineEdit* CalculatorDialog::MakeResultField(std::size_t section, std::size_t result,
+                                             QGridLayout* grid, int row, QWidget* parent) {
+    const orvanta::Section& owner = form_.sections[section];
+    QLabel* label = MakeLabel(owner.resultLabels[result], form_.labelAlignment, parent);
+    QLineEdit* edit = MakeField(QStringLiteral("result%1_%2").arg(section).arg(result),
+                                WithoutMnemonic(label->text()), parent);
+    label->setBuddy(edit);
+    ShowResultHelp(edit, owner, result);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    // Read-only in look as well: the window's colour behind the text instead
+    // of the base colour of a field one types into, in every palette, and the
+    // number against the right edge so that decimals line up.
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = edit->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+    }
+    edit->setPalette(palette);
+    return edit;
+}
+
+QLayout* CalculatorDialog::BuildInputs(std::size_t index, QWidget* parent, int indent) {
     const Section& section = form_.sections[index];
     SectionWidgets& widgets = sections_[index];
-    auto* grid = new QGridLayout;
+    QGroupBox* group = nullptr;
+    if (!section.inputGroupCaption.empty()) {
+        group = new QGroupBox(ToQString(section.inputGroupCaption), parent);
+        group->setObjectName(QStringLiteral("inputs%1").arg(index));
+        parent = group;
+    }
+    QGridLayout* grid = MakeFieldGrid();
     const bool twoColumns = section.inputLayout == InputLayout::TwoColumnGrid;
     const std::size_t perColumn =
         twoColumns ? (section.inputs.size() + 1) / 2 : section.inputs.size();
     for (std::size_t f = 0; f < section.inputs.size(); ++f) {
-        const orvanta::InputField& input = section.inputs[f];
-        QLabel* label = MakeLabel(input.label, form_.labelAlignment, parent);
-        QLineEdit* field = MakeField(QStringLiteral("input%1_%2").arg(index).arg(f),
-                                     WithoutMnemonic(label->text()), false, parent);
-        label->setBuddy(field);
-        ShowInputHelp(field, input);
         const int row = static_cast<int>(f % std::max<std::size_t>(perColumn, 1));
         // Column 2 stays empty: a gap that keeps each label with its own field.
         const int column = f < perColumn ? 0 : 3;
-        grid->addWidget(label, row, column);
-        grid->addWidget(field, row, column + 1);
-        widgets.inputs.push_back(field);
+        widgets.inputs.push_back(MakeInputField(index, f, grid, row, column, parent));
     }
-    if (twoColumns) grid->setColumnMinimumWidth(2, 12);
-    if (section.inputGroupCaption.empty()) return grid;
-
-    auto* group = new QGroupBox(ToQString(section.inputGroupCaption), parent);
-    group->setObjectName(QStringLiteral("inputs%1").arg(index));
+    if (twoColumns) grid->setColumnMinimumWidth(2, kLabelGap);
+    grid->setColumnStretch(twoColumns ? 5 : 2, 1);
+    if (!group) {
+        fieldGrids_.push_back({grid, indent, section.column, 0});
+        return grid;
+    }
     group->setLayout(grid);
+    fieldGrids_.push_back({grid, indent + InnerIndent(group), section.column, 0});
     auto* wrapper = new QVBoxLayout;
     wrapper->setContentsMargins(0, 0, 0, 0);
     wrapper->addWidget(group);
     return wrapper;
+}
+
+QGridLayout* CalculatorDialog::BuildResults(std::size_t index, QWidget* parent, int indent) {
+    const Section& section = form_.sections[index];
+    QGridLayout* grid = MakeFieldGrid();
+    for (std::size_t r = 0; r < section.resultLabels.size(); ++r) {
+        sections_[index].results.push_back(
+            MakeResultField(index, r, grid, static_cast<int>(r), parent));
+    }
+    grid->setColumnStretch(2, 1);
+    fieldGrids_.push_back({grid, indent, section.column, 0});
+    return grid;
 }
 
 QWidget* CalculatorDialog::BuildSection(std::size_t index) {
@@ -181,34 +263,22 @@ QWidget* CalculatorDialog::BuildSection(std::size_t index) {
     // its "OK" under it, so that no field seems to belong to a neighbour.
     const bool inside =
         section.groupStyle == ResultGroupStyle::InputsInside || form_.sections.size() > 1;
-    QWidget* resultParent = container;
     QGroupBox* resultGroup = nullptr;
+    QVBoxLayout* groupLayout = nullptr;
     if (!section.resultLabels.empty() || inside) {
         resultGroup = new QGroupBox(ToQString(section.resultCaption), container);
         resultGroup->setObjectName(QStringLiteral("results%1").arg(index));
-        resultParent = resultGroup;
+        groupLayout = new QVBoxLayout(resultGroup);
     }
-    auto* groupLayout = resultGroup ? new QVBoxLayout(resultGroup) : nullptr;
+    const int groupIndent = resultGroup ? InnerIndent(resultGroup) : 0;
 
-    if (inside && groupLayout) {
-        groupLayout->addLayout(BuildInputs(index, resultGroup));
+    if (inside && resultGroup) {
+        groupLayout->addLayout(BuildInputs(index, resultGroup, groupIndent));
     } else {
-        layout->addLayout(BuildInputs(index, container));
+        layout->addLayout(BuildInputs(index, container, 0));
     }
-
     if (resultGroup) {
-        auto* results = new QGridLayout;
-        for (std::size_t r = 0; r < section.resultLabels.size(); ++r) {
-            QLabel* label = MakeLabel(section.resultLabels[r], form_.labelAlignment, resultParent);
-            QLineEdit* field = MakeField(QStringLiteral("result%1_%2").arg(index).arg(r),
-                                         WithoutMnemonic(label->text()), true, resultParent);
-            label->setBuddy(field);
-            ShowResultHelp(field, section, r);
-            results->addWidget(label, static_cast<int>(r), 0);
-            results->addWidget(field, static_cast<int>(r), 1);
-            widgets.results.push_back(field);
-        }
-        groupLayout->addLayout(results);
+        groupLayout->addLayout(BuildResults(index, resultGroup, groupIndent));
         layout->addWidget(resultGroup);
     }
 
@@ -219,6 +289,21 @@ QWidget* CalculatorDialog::BuildSection(std::size_t index) {
     buttons->addStretch(1);
     layout->addLayout(buttons);
     return container;
+}
+
+// Inputs and results of a section sit in different grids, some inside a group
+// box and some not: widen each grid's label column so that, in every column of
+// sections, all fields start at one x.
+void CalculatorDialog::AlignFieldColumns() {
+    int fieldStart[2] = {0, 0};
+    for (FieldGrid& g : fieldGrids_) {
+        g.labelWidth = LabelColumnWidth(g.grid, 0);
+        int& start = fieldStart[g.column == 0 ? 0 : 1];
+        start = std::max(start, g.indent + g.labelWidth);
+    }
+    for (const FieldGrid& g : fieldGrids_) {
+        g.grid->setColumnMinimumWidth(0, fieldStart[g.column == 0 ? 0 : 1] - g.indent);
+    }
 }
 
 void CalculatorDialog::PressOk(std::size_t section) { ComputeSection(form_, section, *this); }

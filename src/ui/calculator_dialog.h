@@ -53,14 +53,31 @@ private:
         QPushButton* ok = nullptr;
     };
 
+    // A grid of "label  field" rows and how far its left edge lies inside its
+    // section; the grids of one column of sections share one field column.
+    struct FieldGrid {
+        QGridLayout* grid = nullptr;
+        int indent = 0;
+        int column = 0;
+        int labelWidth = 0;
+    };
+
     QWidget* BuildSection(std::size_t index);
-    QLayout* BuildInputs(std::size_t index, QWidget* parent);
+    QLayout* BuildInputs(std::size_t index, QWidget* parent, int indent);
+    QGridLayout* BuildResults(std::size_t index, QWidget* parent, int indent);
+    // One "label  field" row each, put at (row, column) of `grid`.
+    QLineEdit* MakeInputField(std::size_t section, std::size_t field, QGridLayout* grid, int row,
+                              int column, QWidget* parent);
+    QLineEdit* MakeResultField(std::size_t section, std::size_t result, QGridLayout* grid, int row,
+                               QWidget* parent);
+    void AlignFieldColumns();
     QWidget* BuildChoices();
     QPushButton* MakeOkButton(const QString& objectName, QWidget* parent);
     void PressOk(std::size_t section);
 
     const FormDescription& form_;
     std::vector<SectionWidgets> sections_;
+    std::vector<FieldGrid> fieldGrids_;
     std::vector<QRadioButton*> choices_;
     QPushButton* chooserOk_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/message_box.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <utility>
 
 namespace orvanta::ui {
@@ -12,6 +14,8 @@ MessageHandler& Handler() {
 
 }  // namespace
 
+QFont FormFont() { return QFont(QStringLiteral("Arial"), 10); }
+
 void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) {
     if (Handler()) {
@@ -22,6 +26,14 @@ void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
     box.setObjectName(QStringLiteral("message"));
     box.setAccessibleName(caption);
     box.setAccessibleDescription(text);
+    // Its "OK" looks like the forms' buttons: their font and text, and no
+    // stock icon or mnemonic, which some platform themes put on dialog
+    // buttons only. Enter and Escape still dismiss it.
+    for (QAbstractButton* button : box.buttons()) {
+        button->setFont(FormFont());
+        button->setIcon(QIcon());
+        button->setText(QStringLiteral("OK"));
+    }
     box.exec();
 }
 

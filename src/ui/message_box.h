@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -17,6 +18,9 @@ struct MessageRequest {
     QMessageBox::Icon icon;
 };
 using MessageHandler = std::function<void(const MessageRequest&)>;
+
+// The forms' font, Arial 10 pt; the message box's "OK" wears it too.
+QFont FormFont();
 
 // A modal box with one "OK" button; returns when the user dismissed it.
 void ShowMessage(QWidget* owner, const QString& caption, const QString& text,

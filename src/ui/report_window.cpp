@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -106,10 +107,16 @@ ReportWindow::ReportWindow(std::string_view className, std::string text, QWidget
     // Without scroll bars the caret is how the keyboard reaches the rest.
     textArea_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     textArea_->setGeometry(kTextAreaPixels);
-    // Tab stops every half inch, as the desktop's rich text controls have them:
-    // the plan's tab-joined rows then fit the area's width without wrapping.
+    // Tab stops from the columns of the text itself, right-aligned so that the
+    // decimals of the plan's tab-joined rows line up under their names; any
+    // further tab goes on to the next half inch.
+    const QString shown = ForDisplay(text_);
+    columns_ = FindReportColumns(shown);
     textArea_->setTabStopDistance(textArea_->logicalDpiX() / 2.0);
-    textArea_->setPlainText(ForDisplay(text_));
+    QTextOption option = textArea_->document()->defaultTextOption();
+    option.setTabs(ReportTabStops(columns_, QFontMetricsF(textFont, textArea_)));
+    textArea_->document()->setDefaultTextOption(option);
+    textArea_->setPlainText(shown);
     textArea_->setFocus();
 
     auto* layout = new QVBoxLayout(this);
@@ -127,7 +134,10 @@ ReportWindow::ReportWindow(std::string_view className, std::string text, QWidget
 
 void ReportWindow::Print() {
     QtReportMessages messages;
-    PrintReport(text_, CurrentReportPrinter(), messages);
+    ReportPrinter& printer = CurrentReportPrinter();
+    // Every page in the stops of the whole report, as on the screen.
+    if (auto* qtPrinter = dynamic_cast<QtReportPrinter*>(&printer)) qtPrinter->SetColumns(columns_);
+    PrintReport(text_, printer, messages);
 }
 
 void ReportWindow::Copy() { CopyReport(text_, CurrentReportClipboard()); }

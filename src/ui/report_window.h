@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/qt_report_ports.h"
+
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -47,6 +49,7 @@ protected:
 
 private:
     std::string text_;
+    ReportColumns columns_;
     QMenuBar* menuBar_;
     QLabel* heading_;
     QPlainTextEdit* textArea_;

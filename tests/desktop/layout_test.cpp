@@ -11,12 +11,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
+#include <map>
 #include <memory>
+#include <set>
 
 #include "shell/about_dlg.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
+#include "ui/calculator_dialog.h"
 #include "ui/window_registry.h"
 #include "window_walk.h"
 
@@ -92,6 +96,53 @@ void ExpectLaidOutCleanly(QWidget* window) {
     }
 }
 
+// Fields line up: in a section of one column of inputs its results start
+// where its inputs start and are as wide; sections stacked in one column share
+// that field column; the widest label of a column stands as far from its field
+// on every form. Returns that gap (-1 for a form without fields).
+int ExpectFieldsAligned(const ui::CalculatorDialog& form) {
+    const FormDescription& d = form.Description();
+    std::map<int, int> columnLeft;
+    std::map<int, int> columnGap;
+    for (std::size_t s = 0; s < form.SectionCount(); ++s) {
+        SCOPED_TRACE(s);
+        const Section& section = d.sections[s];
+        const int column = section.column;
+        std::vector<QLineEdit*> fields;
+        for (std::size_t f = 0; f < section.inputs.size(); ++f) {
+            // The right half of a two-column grid lines up only within itself.
+            if (section.inputLayout == InputLayout::TwoColumnGrid &&
+                f >= (section.inputs.size() + 1) / 2) {
+                continue;
+            }
+            fields.push_back(form.InputField(s, f));
+        }
+        for (std::size_t r = 0; r < section.resultLabels.size(); ++r) {
+            fields.push_back(form.ResultField(s, r));
+        }
+        for (QLineEdit* field : fields) {
+            const QRect at = InWindow(field);
+            EXPECT_NEAR(at.left(), columnLeft.emplace(column, at.left()).first->second, 1)
+                << Name(field);
+            EXPECT_NEAR(field->width(), fields.front()->width(), 1) << Name(field);
+            QLabel* label = nullptr;
+            for (QLabel* l : form.findChildren<QLabel*>()) {
+                if (l->buddy() == field) label = l;
+            }
+            if (!label) continue;
+            const int textRight = InWindow(label).left() + label->sizeHint().width() - 1;
+            int& gap = columnGap.emplace(column, at.left() - textRight - 1).first->second;
+            gap = std::min(gap, at.left() - textRight - 1);
+        }
+    }
+    int gap = -1;
+    for (const auto& [column, g] : columnGap) {
+        if (gap < 0) gap = g;
+        EXPECT_EQ(g, gap) << "label-to-field gap of column " << column;
+    }
+    return gap;
+}
+
 // The checks must see what a user would: fields on top of each other, a
 // caption cut short.
 TEST(DesktopLayout, CheckerCatchesOverlapsAndCutOffLabels) {
@@ -115,13 +166,41 @@ TEST(DesktopLayout, CheckerCatchesOverlapsAndCutOffLabels) {
 
 TEST(DesktopLayout, EveryFormFitsItsTextsWithoutOverlaps) {
     // The forms and every other window opened by class name (the report window).
+    std::set<int> gaps;
     for (const std::string& name : ui::RegisteredWindows()) {
         SCOPED_TRACE(name);
         std::unique_ptr<QDialog> form = ui::CreateWindow(name, nullptr);
         ASSERT_NE(form, nullptr);
         ExpectLaidOutCleanly(form.get());
+        if (auto* calculator = qobject_cast<ui::CalculatorDialog*>(form.get())) {
+            if (const int gap = ExpectFieldsAligned(*calculator); gap >= 0) gaps.insert(gap);
+        }
         form->close();
     }
+    EXPECT_EQ(gaps.size(), 1u) << "one label-to-field gap on every form";
+}
+
+// The lower two sections' "OK"s stand at the bottom edge on one line with
+// "Cancel", which shares no place with any section.
+TEST(DesktopLayout, LowerOkButtonsShareTheLineOfCancel) {
+    std::unique_ptr<QDialog> window = ui::CreateWindow("NORIMAS_GAUTI_PELNAS_5_9", nullptr);
+    auto* form = qobject_cast<ui::CalculatorDialog*>(window.get());
+    ASSERT_NE(form, nullptr);
+    form->show();
+    QApplication::processEvents();
+    const QRect cancel = InWindow(form->CancelButton());
+    for (const std::size_t s : {1u, 3u}) {
+        SCOPED_TRACE(s);
+        const QRect ok = InWindow(form->OkButton(s));
+        EXPECT_EQ(ok.top(), cancel.top());
+        EXPECT_EQ(ok.bottom(), cancel.bottom());
+        EXPECT_LT(ok.right(), cancel.left());
+    }
+    for (std::size_t s = 0; s < form->SectionCount(); ++s) {
+        EXPECT_FALSE(InWindow(form->SectionWidget(s)).intersects(cancel)) << s;
+    }
+    EXPECT_LT(InWindow(form->OkButton(0)).bottom(), cancel.top());
+    EXPECT_LT(InWindow(form->OkButton(2)).bottom(), cancel.top());
 }
 
 TEST(DesktopLayout, MainWindowEveryPageAndAboutBox) {

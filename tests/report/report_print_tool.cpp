@@ -19,6 +19,7 @@
 #include "shell/orvanta_app.h"
 #include "ui/message_box.h"
 #include "ui/qt_report_ports.h"
+#include "ui/qt_text.h"
 #include "ui/report_window.h"
 
 namespace {
@@ -56,7 +57,10 @@ int Print(const MortgagePlanInputs& inputs, const QString& dir) {
                      m.text.toUtf8().constData());
     });
     ui::QtReportMessages messages;
-    PrintReport(text, ui::CurrentReportPrinter(), messages);
+    // Every page in the stops of the whole report, as the report window prints it.
+    ui::QtReportPrinter printer;
+    printer.SetColumns(ui::FindReportColumns(ui::ToQString(text)));
+    PrintReport(text, printer, messages);
     std::printf("%d pages, %d not printed\n", page, failures);
     return failures == 0 ? 0 : 3;
 }

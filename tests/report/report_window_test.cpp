@@ -13,10 +13,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <memory>
 #include <set>
 #include <string>
@@ -327,6 +330,86 @@ TEST(ReportWindow, PrintedLinesAdvanceToTabStopsAndKeepEveryNumber) {
         EXPECT_DOUBLE_EQ(runs[i].baseline.x(), expected[i].at.x());
         EXPECT_DOUBLE_EQ(runs[i].baseline.y(), expected[i].at.y());
         EXPECT_FALSE(runs[i].text.contains(QLatin1Char('\r')));
+    }
+}
+
+// Where each tab-joined field of a line ends, in the line's own coordinates:
+// its start and end x, field by field (empty fields left out).
+std::vector<std::pair<qreal, qreal>> FieldSpans(const QTextBlock& block) {
+    std::vector<std::pair<qreal, qreal>> spans;
+    const QTextLine line = block.layout()->lineAt(0);
+    const QString text = block.text();
+    int start = 0;
+    for (const QString& field : text.split(QLatin1Char('\t'))) {
+        if (!field.isEmpty()) {
+            spans.emplace_back(line.cursorToX(start), line.cursorToX(start + field.size()));
+        }
+        start += field.size() + 1;
+    }
+    return spans;
+}
+
+// On the screen and on paper every row's figures stand in one column each,
+// right-aligned so the decimals line up, for plans up to 1200 periods and
+// amounts up to 99 999 999.99; where widths allow, a column's widest figure
+// starts under the bullet of its name. The text itself never changes.
+TEST(ReportWindow, ColumnsLineUpOnScreenAndOnPaper) {
+    const struct {
+        double amount, rate, periods;
+    } plans[] = {{100000, 1, 120}, {1000, 1, 12}, {99999999.99, 1.5, 1200}, {5, 0, 3}};
+    for (const auto& plan : plans) {
+        SCOPED_TRACE(plan.periods);
+        const std::string text = PlanText(plan.amount, plan.rate, plan.periods);
+        const auto window = ShownReport(text);
+        EXPECT_EQ(window->Text(), text);
+        QTextDocument* document = window->TextArea()->document();
+        auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+        ASSERT_NE(layout, nullptr);
+        std::vector<qreal> rights, bullets, lefts(3, 1e9);
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            layout->ensureBlockLayout(block);
+            ASSERT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+            const QString line = block.text();
+            if (bullets.empty() && line.count(QChar(0x2022)) == 5) {
+                for (qsizetype at = line.indexOf(QChar(0x2022)); at >= 0;
+                     at = line.indexOf(QChar(0x2022), at + 1)) {
+                    bullets.push_back(block.layout()->lineAt(0).cursorToX(at));
+                }
+            }
+            if (!line.contains(QLatin1Char('\t'))) continue;
+            const auto spans = FieldSpans(block);
+            ASSERT_EQ(spans.size(), 4u) << line.toStdString();
+            if (rights.empty()) {
+                for (std::size_t c = 1; c < 4; ++c) rights.push_back(spans[c].second);
+            }
+            for (std::size_t c = 1; c < 4; ++c) {
+                EXPECT_NEAR(spans[c].second, rights[c - 1], 0.5) << line.toStdString();
+                EXPECT_GT(spans[c].first, spans[c - 1].second) << line.toStdString();
+                lefts[c - 1] = std::min(lefts[c - 1], spans[c].first);
+            }
+        }
+        ASSERT_EQ(bullets.size(), 5u);
+        if (plan.periods == 120) {
+            for (std::size_t c = 0; c < 3; ++c) EXPECT_NEAR(lefts[c], bullets[c + 2], 1) << c;
+        }
+
+        // Every printed page with the stops of the whole report.
+        const QFontMetricsF metrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+        const ui::ReportColumns columns = ui::FindReportColumns(ui::ToQString(text));
+        std::vector<qreal> printedRights;
+        for (const std::string& page : SplitReportPages(text)) {
+            for (const ui::PlacedRun& run :
+                 ui::LayOutReportPage(ui::ToQString(page), metrics, {100, 100}, columns)) {
+                if (!run.text.contains(QLatin1Char('.')) || run.text.contains(QLatin1Char(':')) ||
+                    run.text.contains(QLatin1Char(' '))) {
+                    continue;  // not a figure after a tab
+                }
+                printedRights.push_back(run.baseline.x() + metrics.horizontalAdvance(run.text));
+            }
+        }
+        std::set<long> distinct;
+        for (const qreal right : printedRights) distinct.insert(std::lround(right * 8));
+        EXPECT_EQ(distinct.size(), 3u);
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -149,34 +152,61 @@ TEST_F(KeyboardTest, AltDigitJumpsToThatPageAndTheShownPageStaysPut) {
     ExpectPage(0);
 }
 
-TEST_F(KeyboardTest, ArrowsMoveAmongEntriesWithoutChoosingAndEscapeQuits) {
+TEST_F(KeyboardTest, ArrowsChooseAsTheyMoveAndEscapeQuits) {
     keys->Press(Qt::Key_Tab);
     keys->Press(Qt::Key_Tab);
     ASSERT_EQ(window->focusWidget(), Entry(0, 0));
+    EXPECT_FALSE(Entry(0, 0)->isChecked());
     keys->Press(Qt::Key_Down);
     keys->Press(Qt::Key_Down);
     EXPECT_EQ(window->focusWidget(), Entry(0, 2));
+    EXPECT_TRUE(Entry(0, 2)->isChecked());
     keys->Press(Qt::Key_Up);
     EXPECT_EQ(window->focusWidget(), Entry(0, 1));
-    // Tab leaves the group for "OK": one stop for the whole group.
+    EXPECT_TRUE(Entry(0, 1)->isChecked());
+    // With a modifier an arrow moves nothing.
+    keys->Press(Qt::Key_Down, Qt::ControlModifier);
+    keys->Press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(window->focusWidget(), Entry(0, 1));
+    EXPECT_TRUE(Entry(0, 1)->isChecked());
+    // Tab leaves the group for "OK": one stop for the whole group; Enter opens
+    // the entry the arrows chose.
     keys->Press(Qt::Key_Tab);
     EXPECT_EQ(window->focusWidget(), window->OkButton());
-    // Nothing chosen: Enter on "OK" opens nothing.
-    bool opened = false;
+    QString title;
     const auto watch = OnNextModal(
         [&](QWidget* modal) {
-            opened = true;
+            title = modal->windowTitle();
             modal->close();
         },
-        window.get(), 200);
+        window.get(), 2000);
     keys->Press(Qt::Key_Return);
-    QTest::qWait(50);
     if (watch) delete watch.data();
-    EXPECT_FALSE(opened);
+    EXPECT_EQ(title, "2. ROA (Return on Assets)");
     EXPECT_TRUE(window->isVisible());
     keys->Press(Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+// Each page's heading stands in a closed frame: its four edges drawn alike and
+// set off from what is inside (a sunken bevel's light edges vanish on the page).
+TEST_F(KeyboardTest, PageHeadingsStandInAClosedFrame) {
+    for (int p = 0; p < kCatalogPageCount; ++p) {
+        SCOPED_TRACE(p);
+        Tabs()->ShowPage(p);
+        auto* heading = Tabs()->CatalogPageTable[p]->findChild<QLabel*>("heading");
+        ASSERT_NE(heading, nullptr);
+        EXPECT_TRUE(heading->alignment() & Qt::AlignHCenter);
+        const QImage image = heading->grab().toImage();
+        const int w = image.width(), h = image.height();
+        const QRgb inside = image.pixel(3, 3);
+        for (const QPoint edge :
+             {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)}) {
+            EXPECT_EQ(image.pixel(edge), image.pixel(w / 2, 0)) << edge.x() << "," << edge.y();
+            EXPECT_NE(image.pixel(edge), inside) << edge.x() << "," << edge.y();
+        }
+    }
 }
 
 TEST_F(KeyboardTest, DoubleClickChoosesAndOpens) {

@@ -44,8 +44,80 @@ protected:
         EXPECT_EQ(window.TabControl()->TabBar()->currentIndex(), expected);
     }
 
+    // Types `key` and waits until entry `number` (1-based) of the shown page
+    // has the focus and is the chosen one.
+    void TypeForEntry(const char* key, std::size_t number) {
+        CatalogPage* page = window.TabControl()->CatalogPageTable[Page()];
+        QRadioButton* wanted = page->Entry(number - 1);
+        ASSERT_TRUE(Type(key));
+        (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == wanted; }, 2000);
+        EXPECT_EQ(QApplication::focusWidget(), wanted)
+            << key << " should reach " << wanted->text().toStdString();
+        EXPECT_TRUE(wanted->isChecked()) << wanted->text().toStdString();
+    }
+
     MAIN_TAB window;
 };
+
+// Down alone walks every page in reading order (down the left column, then
+// the right one) and wraps round; Left and Right keep to the row across the
+// two columns, to the shorter column's last entry where it ends.
+TEST_F(X11KeysTest, ArrowsReachEveryEntryInReadingOrder) {
+    const char* pageKeys[] = {"alt+1", "alt+2", "alt+3", "alt+4", "alt+5"};
+    // The first page last: Alt+1 on the page already shown moves nothing.
+    for (const int p : {1, 2, 3, 4, 0}) {
+        SCOPED_TRACE(p);
+        TypeForPage(pageKeys[p], p);
+        CatalogPage* page = window.TabControl()->CatalogPageTable[p];
+        (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == page->Entry(0); }, 2000);
+        ASSERT_EQ(QApplication::focusWidget(), page->Entry(0));
+        // Entries are numbered in reading order: left column first.
+        for (std::size_t e = 1; e < page->EntryCount(); ++e) TypeForEntry("Down", e + 1);
+        TypeForEntry("Down", 1);
+        TypeForEntry("Up", page->EntryCount());
+        TypeForEntry("Down", 1);
+    }
+
+    struct Step {
+        const char* key;
+        std::size_t lands;
+    };
+    TypeForPage("alt+1", 0);  // one column: Right and Left act as Down and Up
+    for (const Step& step : {Step{"Right", 2}, {"Left", 1}, {"Left", 8}, {"Right", 1}}) {
+        TypeForEntry(step.key, step.lands);
+    }
+    TypeForPage("alt+4", 3);  // 1-10 on the left, 11-19 on the right
+    for (const Step& step : {Step{"Left", 11},
+                             {"Down", 12},
+                             {"Up", 11},
+                             {"Right", 1},
+                             {"Down", 2},
+                             {"Down", 3},
+                             {"Right", 13},
+                             {"Left", 3},
+                             {"Down Down Down Down Down Down Down", 10},
+                             {"Down", 11},
+                             {"Up", 10},
+                             {"Right", 19},
+                             {"Left", 9},
+                             {"Right", 19},
+                             {"Down", 1},
+                             {"Up", 19}}) {
+        TypeForEntry(step.key, step.lands);
+    }
+    TypeForPage("alt+5", 4);  // 1-6 on the left, 7 alone on the right
+    for (const Step& step : {Step{"Left", 7},
+                             {"Right", 1},
+                             {"Up", 7},
+                             {"Up", 6},
+                             {"Right", 7},
+                             {"Left", 1},
+                             {"Down Down Down Down Down", 6},
+                             {"Left", 7},
+                             {"Down", 1}}) {
+        TypeForEntry(step.key, step.lands);
+    }
+}
 
 TEST_F(X11KeysTest, PageKeysWrapAndAltDigitJumps) {
     TypeForPage("ctrl+Tab", 1);
@@ -71,7 +143,8 @@ TEST_F(X11KeysTest, TabArrowsSpaceEnterAndEscape) {
     QRadioButton* last = page->Entry(page->EntryCount() - 1);
     (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == last; }, 2000);
     ASSERT_EQ(QApplication::focusWidget(), last);
-    ASSERT_TRUE(Type("Up space"));
+    // An arrow alone chooses, so Enter opens the entry that has the focus.
+    ASSERT_TRUE(Type("Up"));
     (void)QTest::qWaitFor([&] { return page->IsEntryChecked(page->EntryCount() - 2); }, 2000);
     ASSERT_TRUE(page->IsEntryChecked(page->EntryCount() - 2));
 

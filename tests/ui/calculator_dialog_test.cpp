@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,39 @@ TEST(CalculatorDialog, ReturnOnAssetsLayoutNamesAndOrder) {
     }
 }
 
+// A result reads as a result in a light and a dark palette alike: the window's
+// colour behind it, its number against the right edge; still selectable and
+// copyable, still a tab stop. Inputs keep the base colour and the left edge.
+TEST(CalculatorDialog, ResultsLookReadOnlyInLightAndDarkPalettes) {
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    for (const QPalette& palette : {original, dark}) {
+        QApplication::setPalette(palette);
+        ui::CalculatorDialog form(ROA_3_2);
+        form.show();
+        QLineEdit* result = form.ResultField(0, 0);
+        QLineEdit* input = form.InputField(0, 0);
+        EXPECT_EQ(result->palette().color(QPalette::Base), palette.color(QPalette::Window));
+        EXPECT_EQ(input->palette().color(QPalette::Base), palette.color(QPalette::Base));
+        EXPECT_TRUE(result->alignment() & Qt::AlignRight);
+        EXPECT_FALSE(input->alignment() & Qt::AlignRight);
+        EXPECT_TRUE(result->focusPolicy() & Qt::TabFocus);
+
+        input->setText(QStringLiteral("150"));
+        form.InputField(0, 1)->setText(QStringLiteral("1000"));
+        form.OkButton(0)->click();
+        result->setFocus();
+        QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), "15.00");
+    }
+    QApplication::setPalette(original);
+}
+
 TEST(CalculatorDialog, EnterInAFieldComputesAndNeverCloses) {
     RecordedMessages messages;
     ui::CalculatorDialog form(ROA_3_2);
@@ -116,13 +150,18 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         QMessageBox::Icon icon;
         int buttons;
         QWidget* parent;
+        QFont buttonFont;
+        bool buttonIcon;
+        QString buttonText;
     };
     std::vector<Seen> seen;
     std::function<void(QWidget*)> answer = [&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
         seen.push_back({box->windowTitle(), box->text(), box->icon(),
-                        static_cast<int>(box->buttons().size()), box->parentWidget()});
+                        static_cast<int>(box->buttons().size()), box->parentWidget(),
+                        box->buttons().front()->font(), !box->buttons().front()->icon().isNull(),
+                        box->buttons().front()->text()});
         if (seen.size() < 2) OnNextModal(answer, box);
         QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
     };
@@ -136,6 +175,10 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         EXPECT_EQ(s.icon, QMessageBox::NoIcon);
         EXPECT_EQ(s.buttons, 1);
         EXPECT_EQ(s.parent, &form);
+        // Its "OK" looks like the form's.
+        EXPECT_EQ(s.buttonFont, form.OkButton(0)->font());
+        EXPECT_FALSE(s.buttonIcon);
+        EXPECT_EQ(s.buttonText, form.OkButton(0)->text());
     }
     EXPECT_EQ(form.ResultField(0, 0)->text(), "NaN");
 }
