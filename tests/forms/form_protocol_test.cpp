@@ -154,10 +154,12 @@ TEST(FormProtocol, HandingOnStoresGoodFieldsAndOpensOnlyWhenAllPass) {
 }
 
 TEST(FormProtocol, ChooserOpensTheCheckedEntryOnly) {
+    const FormDescription first{.className = "FIRST"};
+    const FormDescription secondForm{.className = "SECOND"};
     const FormDescription chooser{
         .className = "CHOOSER",
         .title = "Chooser",
-        .choices = {{"one", "FIRST"}, {"two", "SECOND"}},
+        .choices = {{"one", first}, {"two", secondForm}},
     };
     FakeFormView none;
     RunChooser(chooser, none);

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "investment/investment_forms.h"
+#include "catalogue/catalogue.h"
 #include "investment/mortgage_forms.h"
 #include "support/fake_form_view.h"
 
@@ -74,7 +74,7 @@ TEST(Mortgage, ChooserOpensTheCheckedToolAndEveryTargetIsRegistered) {
     EXPECT_TRUE(none.messages.empty());
 
     std::set<std::string_view> registered;
-    for (const FormDescription* form : InvestmentForms()) registered.insert(form->className);
+    for (const FormDescription* form : FormsOfPage(4)) registered.insert(form->className);
     EXPECT_EQ(registered.size(), 10u);  // no class registered twice
     for (const Choice& choice : PASKOLOS_MAIN_6_7.choices)
         EXPECT_TRUE(registered.count(choice.opens));
