@@ -104,8 +104,8 @@ TEST(PaymentPlan, RowsTakeTheCapitalCoveredOffTheBalanceAndCoverTheAmount) {
     for (int plan = 0; plan < 500; ++plan) {
         const MortgagePlanInputs in{cents(random) / 100.0, hundredths(random) / 100.0,
                                     static_cast<double>(months(random))};
-        SCOPED_TRACE(::testing::Message() << in.amount << " at " << in.rate << " % over "
-                                          << in.periods);
+        SCOPED_TRACE(::testing::Message()
+                     << in.amount << " at " << in.rate << " % over " << in.periods);
         const std::vector<PlanRow> rows = PaymentPlanRows(in);
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(in.periods));
         double balance = in.amount;
