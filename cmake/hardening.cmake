@@ -1,5 +1,5 @@
 # Compiler and linker hardening, as Debian builds its packages
-# (dpkg-buildflags with hardening=+all).
+# (dpkg-buildflags with hardening=+all), on the orvanta_build_flags target.
 #
 # The link-time protections (PIE, full RELRO, immediate binding) and the
 # stack protector cost nothing measurable and are applied to every build
@@ -18,10 +18,13 @@ include(CheckPIESupported)
 check_pie_supported(LANGUAGES CXX)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
-add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
+target_compile_options(orvanta_build_flags INTERFACE
+  -fstack-protector-strong -Wformat -Werror=format-security)
 if(NOT ORVANTA_SANITIZE)
   set(_orvanta_optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
-  add_compile_options("$<${_orvanta_optimised}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+  target_compile_options(orvanta_build_flags INTERFACE
+    "$<${_orvanta_optimised}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
   unset(_orvanta_optimised)
 endif()
-add_link_options(LINKER:-z,relro LINKER:-z,now LINKER:-z,noexecstack)
+target_link_options(orvanta_build_flags INTERFACE
+  LINKER:-z,relro LINKER:-z,now LINKER:-z,noexecstack)

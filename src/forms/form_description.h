@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -100,10 +101,25 @@ struct Section {
     std::string_view opens{};
 };
 
+struct FormDescription;
+
+// A form another form or the catalogue opens, held as the description itself:
+// a name that resolves to no form cannot be written. Reads as its class name.
+class FormRef {
+public:
+    constexpr FormRef(const FormDescription& form) : form_(&form) {}  // NOLINT: implicit
+    const FormDescription& Form() const { return *form_; }
+    std::string_view ClassName() const;
+    operator std::string_view() const { return ClassName(); }  // NOLINT: implicit
+
+private:
+    const FormDescription* form_;
+};
+
 // One radio button of a chooser and the window it opens.
 struct Choice {
     std::string_view text{};
-    std::string_view opens{};
+    FormRef opens;
 };
 
 enum class HeadingStyle { Framed, Plain };
@@ -122,5 +138,9 @@ struct FormDescription {
     std::string_view HeadingText() const { return heading.empty() ? title : heading; }
     bool IsChooser() const { return !choices.empty(); }
 };
+
+inline std::string_view FormRef::ClassName() const { return form_->className; }
+
+inline std::ostream& operator<<(std::ostream& out, FormRef ref) { return out << ref.ClassName(); }
 
 }  // namespace orvanta

@@ -39,9 +39,9 @@ void StorePlanInput(std::size_t field, double value) {
 const FormDescription PASKOLOS_MAIN_6_7{
     .className = "PASKOLOS_MAIN_6_7",
     .title = "7. Mortgage calculator",
-    .choices = {{"Payment value calculation", "PASKOLOS_6_7"},
-                {"Payment plan formation", "PASKOLOS_GRAF_6_7"},
-                {"Mortgage balance calculation", "PASKOLOS_DALINAI_APMOKETOS_6_7"}},
+    .choices = {{"Payment value calculation", PASKOLOS_6_7},
+                {"Payment plan formation", PASKOLOS_GRAF_6_7},
+                {"Mortgage balance calculation", PASKOLOS_DALINAI_APMOKETOS_6_7}},
 };
 
 const FormDescription PASKOLOS_6_7{

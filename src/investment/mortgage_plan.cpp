@@ -52,10 +52,37 @@ MortgagePlanInputs& CurrentPlanInputs() {
     return inputs;
 }
 
-std::string BuildPaymentPlanText(const MortgagePlanInputs& inputs) {
+std::vector<PlanRow> PaymentPlanRows(const MortgagePlanInputs& inputs) {
     const double amount = inputs.amount;
     const double rate = inputs.rate;
     const double periods = inputs.periods;
+    std::vector<PlanRow> plan;
+    const int rows = RowCount(periods);
+    if (rows > 0) {
+        const double r = rate / 100;
+        const bool interestFree = IsInterestFree(rate);
+        const double payment = PeriodPayment(amount, rate, periods);
+        double balance = amount;
+        for (int k = 1; k <= rows; ++k) {
+            const double interest = interestFree ? 0.0 : balance * r;
+            if (k < rows) {
+                const double covered = payment - interest;
+                const double next = BalanceAfter(amount, rate, periods, k);
+                plan.push_back({payment, interest, covered, next});
+                balance = next;
+            } else {
+                // The last payment clears what is left, so the plan closes at
+                // 0.00 instead of a rounding residue. A balance that could not
+                // be computed is not claimed to be settled.
+                const double closing = std::isfinite(balance) ? 0.0 : balance;
+                plan.push_back({balance + interest, interest, balance, closing});
+            }
+        }
+    }
+    return plan;
+}
+
+std::string BuildPaymentPlanText(const MortgagePlanInputs& inputs) {
     const std::string rule(kRuleWidth, '_');
 
     std::string text;
@@ -68,27 +95,9 @@ std::string BuildPaymentPlanText(const MortgagePlanInputs& inputs) {
     text += rule;
     text += kLineEnd;
 
-    const int rows = RowCount(periods);
-    if (rows > 0) {
-        const double r = rate / 100;
-        const bool interestFree = IsInterestFree(rate);
-        const double payment = PeriodPayment(amount, rate, periods);
-        double balance = amount;
-        for (int k = 1; k <= rows; ++k) {
-            const double interest = interestFree ? 0.0 : balance * r;
-            if (k < rows) {
-                const double covered = payment - interest;
-                const double next = BalanceAfter(amount, rate, periods, k);
-                AppendRow(text, k, payment, interest, covered, next);
-                balance = next;
-            } else {
-                // The last payment clears what is left, so the plan closes at
-                // 0.00 instead of a rounding residue. A balance that could not
-                // be computed is not claimed to be settled.
-                const double closing = std::isfinite(balance) ? 0.0 : balance;
-                AppendRow(text, k, balance + interest, interest, balance, closing);
-            }
-        }
+    int k = 0;
+    for (const PlanRow& row : PaymentPlanRows(inputs)) {
+        AppendRow(text, ++k, row.payment, row.interest, row.covered, row.balance);
     }
 
     text += rule;

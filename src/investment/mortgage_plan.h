@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta {
 
@@ -22,6 +23,17 @@ inline constexpr double kMaxPlanPeriods = 1200;
 
 // The report window that shows the plan.
 inline constexpr std::string_view kPaymentPlanReport = "ATASKAITA_PASKOLOS";
+
+// One period of the plan, as computed (the report rounds to cents).
+struct PlanRow {
+    double payment = 0;
+    double interest = 0;
+    double covered = 0;  // capital covered by the payment
+    double balance = 0;  // capital left uncovered after it
+};
+
+// One row per period; the last row pays off what is left and closes at 0.
+std::vector<PlanRow> PaymentPlanRows(const MortgagePlanInputs& inputs);
 
 // The plan as report text (UTF-8): lines end in CR LF, the footer has none.
 // One row per period; the last row pays off what is left and closes at 0.00.

@@ -10,11 +10,12 @@
 #include "forms/product.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"
+#include "ui/report_window.h"
 
 namespace orvanta {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), link_(new QLabel(this)) {
-    setObjectName(QStringLiteral("CAboutDlg"));
+    setObjectName(ui::ToQString(ui::kAboutWindow));
     setWindowTitle(QStringLiteral("ABOUT Orvanta"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QFont font = QApplication::font("QDialog");

@@ -38,7 +38,7 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     for (std::size_t i = 0; i < info.entries.size(); ++i) {
         const CatalogEntry& entry = info.entries[i];
         auto* radio = new QRadioButton(ui::ToQString(entry.text), frame);
-        radio->setObjectName(QStringLiteral("entry_") + ui::ToQString(entry.opens));
+        radio->setObjectName(QStringLiteral("entry_") + ui::ToQString(entry.opens.ClassName()));
         group_->addButton(radio, static_cast<int>(i));
         const int column = entry.column == 0 ? 0 : 1;
         grid->addWidget(radio, rows[column]++, column, Qt::AlignLeft | Qt::AlignTop);

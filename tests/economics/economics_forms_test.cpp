@@ -1,10 +1,9 @@
-#include "economics/economics_forms.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "economics/capital.h"
 #include "economics/target_profit.h"
 #include "support/fake_form_view.h"
@@ -13,6 +12,9 @@ namespace orvanta {
 namespace {
 
 using testing::FakeFormView;
+
+// The enterprise economics page.
+std::vector<const FormDescription*> EconomicsForms() { return FormsOfPage(3); }
 
 TEST(EconomicsForms, EveryFormIsCompleteAndNamedOnce) {
     std::set<std::string_view> names;

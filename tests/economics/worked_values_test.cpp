@@ -9,33 +9,19 @@
 #include "economics/inventory.h"
 #include "economics/target_profit.h"
 #include "economics/turnover.h"
-#include "support/fake_form_view.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
-using testing::FakeFormView;
-using testing::Press;
+using testing::ExpectPress;
+using testing::PressCase;
 
 const std::string kHuge = "1" + std::string(400, '0');  // beyond a double: infinity
 
-struct Case {
-    const FormDescription* form;
-    std::size_t section;
-    std::vector<std::string> inputs;
-    std::string result;
-};
-
-std::string Trace(const Case& c) {
-    std::string trace =
-        std::string(c.form->className) + " section " + std::to_string(c.section + 1) + ":";
-    for (const std::string& input : c.inputs) trace += " [" + input.substr(0, 20) + "]";
-    return trace;
-}
-
 // Good fields only: the exact result text, or "NaN" from a guard, never a message.
 TEST(EconomicsWorkedValues, ResultsAndGuards) {
-    const Case cases[] = {
+    const PressCase cases[] = {
         // Break-even point: fixed cost spread over the production, plus unit cost.
         {&LUZIO_TASKAS_5_1, 0, {"20", "100", "1000"}, "30.00"},
         {&LUZIO_TASKAS_5_1, 0, {"20", "0", "1000"}, "NaN"},
@@ -121,12 +107,7 @@ TEST(EconomicsWorkedValues, ResultsAndGuards) {
         {&INVESTICIJOS_I_ATSARGAS_ESANT_OUD_5_19, 0, {"200", "6", "1200", "100"}, "1200.00"},
         {&INVESTICIJOS_I_ATSARGAS_ESANT_OUD_5_19, 0, {"0", "6", "1200", "100"}, "NaN"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(Trace(c));
-        const FakeFormView view = Press(*c.form, c.section, c.inputs);
-        EXPECT_TRUE(view.messages.empty());
-        EXPECT_EQ(view.Result(c.section), c.result);
-    }
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 TEST(EconomicsWorkedValues, BadFieldsShowTheirMessagesInReadingOrderThenNaN) {
@@ -245,15 +226,8 @@ TEST(EconomicsWorkedValues, BadFieldsShowTheirMessagesInReadingOrderThenNaN) {
          {"Storing of one inventory unit must be real possitive number !!!",
           "Yearly inventory demand must be real possitive number !!!"}},
     };
-    for (const BadCase& c : cases) {
-        SCOPED_TRACE(Trace({c.form, c.section, c.inputs, ""}));
-        FakeFormView view;
-        view.results[{c.section, 0}] = "12.00";  // a bad press replaces a number
-        view.Type(c.section, c.inputs);
-        ComputeSection(*c.form, c.section, view);
-        EXPECT_EQ(view.MessageTexts(), c.messages);
-        EXPECT_EQ(view.Result(c.section), "NaN");
-    }
+    // ExpectPress puts a figure in the result first: a bad press replaces it.
+    for (const BadCase& c : cases) ExpectPress({c.form, c.section, c.inputs, "NaN", c.messages});
 }
 
 }  // namespace

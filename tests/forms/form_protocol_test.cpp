@@ -5,11 +5,12 @@
 #include <cmath>
 
 #include "ratios/balance_sheet_ratios.h"
-#include "support/fake_form_view.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
+using testing::ExpectPress;
 using testing::FakeFormView;
 using testing::Message;
 using testing::Press;
@@ -35,12 +36,7 @@ TEST(FormProtocol, ReturnOnAssetsWorkedValues) {
         {"0", "-0.000", "NaN"},
         {"1" + std::string(400, '0'), "1", "NaN"},  // infinite: no figure to show
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.x1 + " / " + c.x2);
-        const FakeFormView view = Press(ROA_3_2, 0, {c.x1, c.x2});
-        EXPECT_TRUE(view.messages.empty());
-        EXPECT_EQ(view.Result(0), c.result);
-    }
+    for (const Case& c : cases) ExpectPress({&ROA_3_2, {c.x1, c.x2}, c.result});
 }
 
 TEST(FormProtocol, OneMessagePerBadFieldInReadingOrderThenNaN) {
@@ -57,13 +53,7 @@ TEST(FormProtocol, OneMessagePerBadFieldInReadingOrderThenNaN) {
         {"5", " 5", {kTotalAssets}},
         {"1e5", "--5", {kNetProfit, kTotalAssets}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.x1 + " / " + c.x2);
-        const FakeFormView view = Press(ROA_3_2, 0, {c.x1, c.x2});
-        EXPECT_EQ(view.MessageTexts(), c.messages);
-        for (const Message& m : view.messages) EXPECT_EQ(m.caption, "ERROR !!!");
-        EXPECT_EQ(view.Result(0), "NaN");
-    }
+    for (const Case& c : cases) ExpectPress({&ROA_3_2, {c.x1, c.x2}, "NaN", c.messages});
 }
 
 TEST(FormProtocol, EachPressReplacesTheLastResult) {
@@ -154,10 +144,12 @@ TEST(FormProtocol, HandingOnStoresGoodFieldsAndOpensOnlyWhenAllPass) {
 }
 
 TEST(FormProtocol, ChooserOpensTheCheckedEntryOnly) {
+    const FormDescription first{.className = "FIRST"};
+    const FormDescription secondForm{.className = "SECOND"};
     const FormDescription chooser{
         .className = "CHOOSER",
         .title = "Chooser",
-        .choices = {{"one", "FIRST"}, {"two", "SECOND"}},
+        .choices = {{"one", first}, {"two", secondForm}},
     };
     FakeFormView none;
     RunChooser(chooser, none);

@@ -2,25 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_form_view.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
-using testing::FakeFormView;
-using testing::Press;
-
-struct Case {
-    const FormDescription* form;
-    std::vector<std::string> texts;
-    std::string result;
-    std::vector<std::string> messages = {};
-};
+using testing::PressCase;
 
 TEST(InvestmentReturn, ResultsGuardsAndMessages) {
     const std::string kSumInvested = "Total sum invested must be real possitive number !!!";
     const std::string kArrPeriods = "Investment periods mus be natural possitive number !!!";
-    const Case cases[] = {
+    const PressCase cases[] = {
         {&ROI_6_1, {"-50", "200"}, "-25.0000"},
         {&ROI_6_1, {"150", "1000"}, "15.0000"},
         {&ROI_6_1, {"1", "3"}, "33.3333"},  // the quotient first, then × 100
@@ -63,13 +55,7 @@ TEST(InvestmentReturn, ResultsGuardsAndMessages) {
          {"Present value must be real possitive number !!!",
           "Discount rate must be real possitive number !!!"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.form->className) + " " + ::testing::PrintToString(c.texts));
-        const FakeFormView view = Press(*c.form, 0, c.texts);
-        EXPECT_EQ(view.MessageTexts(), c.messages);
-        for (const auto& m : view.messages) EXPECT_EQ(m.caption, "ERROR !!!");
-        EXPECT_EQ(view.Result(0), c.result);
-    }
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "investment/investment_forms.h"
+#include "catalogue/catalogue.h"
 #include "investment/mortgage_forms.h"
-#include "support/fake_form_view.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
@@ -12,16 +12,11 @@ namespace {
 using testing::FakeFormView;
 using testing::Press;
 
-struct Case {
-    const FormDescription* form;
-    std::vector<std::string> texts;
-    std::string result;
-    std::vector<std::string> messages = {};
-};
+using testing::PressCase;
 
 TEST(Mortgage, PaymentAndBalance) {
     const std::string kTiny = "0.0000000000000001";  // 1 + r rounds to 1
-    const Case cases[] = {
+    const PressCase cases[] = {
         {&PASKOLOS_6_7, {"100000", "1", "12"}, "8884.88"},
         {&PASKOLOS_6_7, {"200000", "0.5", "360"}, "1199.10"},
         {&PASKOLOS_6_7, {"1000", "10", "1"}, "1100.00"},
@@ -50,12 +45,7 @@ TEST(Mortgage, PaymentAndBalance) {
          {"Mortgage ammount must be real possitive number !!!",
           "Number of payments must be possitive natural number !!!"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.form->className) + " " + ::testing::PrintToString(c.texts));
-        const FakeFormView view = Press(*c.form, 0, c.texts);
-        EXPECT_EQ(view.MessageTexts(), c.messages);
-        EXPECT_EQ(view.Result(0), c.result);
-    }
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 TEST(Mortgage, ChooserOpensTheCheckedToolAndEveryTargetIsRegistered) {
@@ -74,7 +64,7 @@ TEST(Mortgage, ChooserOpensTheCheckedToolAndEveryTargetIsRegistered) {
     EXPECT_TRUE(none.messages.empty());
 
     std::set<std::string_view> registered;
-    for (const FormDescription* form : InvestmentForms()) registered.insert(form->className);
+    for (const FormDescription* form : FormsOfPage(4)) registered.insert(form->className);
     EXPECT_EQ(registered.size(), 10u);  // no class registered twice
     for (const Choice& choice : PASKOLOS_MAIN_6_7.choices)
         EXPECT_TRUE(registered.count(choice.opens));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <random>
 
 #include "forms/report_pages.h"
 #include "investment/mortgage_forms.h"
@@ -89,6 +91,35 @@ TEST(PaymentPlan, BalancesDoNotDriftOnLongHighRateLoans) {
                         "253 month: 32899.80\t\t4291.28\t\t28608.52\t\t0.00\r\n" +
                         kFoot),
               std::string::npos);
+}
+
+// For loans of ordinary size every row takes its capital covered off the
+// previous balance, and the capital covered adds up to the amount, both to
+// the cent as computed (the printed cents may each round either way).
+TEST(PaymentPlan, RowsTakeTheCapitalCoveredOffTheBalanceAndCoverTheAmount) {
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<int> cents(10000, 100000000);  // 100.00 to 1 000 000.00
+    std::uniform_int_distribution<int> hundredths(0, 300);       // 0.00 % to 3.00 % a period
+    std::uniform_int_distribution<int> months(1, 480);
+    for (int plan = 0; plan < 500; ++plan) {
+        const MortgagePlanInputs in{cents(random) / 100.0, hundredths(random) / 100.0,
+                                    static_cast<double>(months(random))};
+        SCOPED_TRACE(::testing::Message()
+                     << in.amount << " at " << in.rate << " % over " << in.periods);
+        const std::vector<PlanRow> rows = PaymentPlanRows(in);
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(in.periods));
+        double balance = in.amount;
+        double covered = 0;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            EXPECT_NEAR(balance - rows[k].covered, rows[k].balance, 0.01) << "row " << k + 1;
+            EXPECT_NEAR(rows[k].payment, rows[k].interest + rows[k].covered, 0.01)
+                << "row " << k + 1;
+            balance = rows[k].balance;
+            covered += rows[k].covered;
+        }
+        EXPECT_NEAR(covered, in.amount, 0.01);
+        EXPECT_EQ(balance, 0.0);
+    }
 }
 
 TEST(PaymentPlan, FooterIsThirtyOneCharacters) {

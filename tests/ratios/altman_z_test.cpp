@@ -1,16 +1,16 @@
 #include "ratios/altman_z.h"
 
-#include "ratio_case.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
-using testing::RatioCase;
+using testing::PressCase;
 
 const std::vector<std::string> kNoScores = {"NaN", "NaN", "NaN"};
 
 TEST(AltmanZ, ScoresGuardsAndSigns) {
-    const RatioCase cases[] = {
+    const PressCase cases[] = {
         {&ALTMAN_Z_3,
          {"500", "300", "200", "100", "400", "600", "1500"},
          {"3.336000", "2.396000", "2.742500"}},
@@ -34,7 +34,7 @@ TEST(AltmanZ, ScoresGuardsAndSigns) {
          kNoScores,
          {"Current liabilities must be real possitive number !!!"}},
     };
-    for (const RatioCase& c : cases) ExpectPress(c);
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 TEST(AltmanZ, OnlyTheFirstFieldSpeaksLithuanian) {

@@ -1,16 +1,16 @@
 #include "ratios/balance_sheet_ratios.h"
 
-#include "ratio_case.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
-using testing::RatioCase;
+using testing::PressCase;
 
 const std::string kCurrentLiabilities = "Current liabilities must be real possitive number !!!";
 
 TEST(BalanceSheetRatios, WorkedValuesGuardsAndSigns) {
-    const RatioCase cases[] = {
+    const PressCase cases[] = {
         {&ROA_3_2, {"150", "1000"}, {"15.00"}},
         {&ROA_3_2, {"100", "-1000"}, {"-10.00"}},
         {&ROA_3_2, {"150", "0"}, {"NaN"}},
@@ -52,7 +52,7 @@ TEST(BalanceSheetRatios, WorkedValuesGuardsAndSigns) {
          {"NaN"},
          {"Sales must be real possitive number !!!"}},
     };
-    for (const RatioCase& c : cases) ExpectPress(c);
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 #include "ratios/profitability_ratios.h"
 
-#include "ratio_case.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
-using testing::RatioCase;
+using testing::PressCase;
 
 TEST(ProfitabilityRatios, WorkedValuesGuardsAndSigns) {
-    const RatioCase cases[] = {
+    const PressCase cases[] = {
         {&GRYN_PARD_PELNINGUMAS_4_1, {"-50", "1000"}, {"-5.00"}},
         {&GRYN_PARD_PELNINGUMAS_4_1, {"1", "3"}, {"33.33"}},
         {&GRYN_PARD_PELNINGUMAS_4_1, {"2", "3"}, {"66.67"}},
@@ -50,7 +50,7 @@ TEST(ProfitabilityRatios, WorkedValuesGuardsAndSigns) {
          {"Total liabilities must be real possitive number !!!"}},
         {&VISU_ISIP_APM_PINIG_KOEF_4_8, {"10", "0"}, {"NaN"}},
     };
-    for (const RatioCase& c : cases) ExpectPress(c);
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-#include "ratios/ratio_forms.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "support/fake_form_view.h"
 
 namespace orvanta {
@@ -13,6 +12,16 @@ namespace {
 
 using testing::FakeFormView;
 using testing::Message;
+
+// The financial statement, staff and solvency pages.
+std::vector<const FormDescription*> RatioForms() {
+    std::vector<const FormDescription*> forms;
+    for (int page : {0, 1, 2}) {
+        const auto more = FormsOfPage(page);
+        forms.insert(forms.end(), more.begin(), more.end());
+    }
+    return forms;
+}
 
 TEST(RatioForms, EveryFormIsComplete) {
     std::set<std::string_view> names;

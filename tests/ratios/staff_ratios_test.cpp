@@ -1,11 +1,11 @@
 #include "ratios/staff_ratios.h"
 
-#include "ratio_case.h"
+#include "support/press_case.h"
 
 namespace orvanta {
 namespace {
 
-using testing::RatioCase;
+using testing::PressCase;
 
 const std::string kHired = "Staff emplyed mus be natural possitive number !!!";
 const std::string kFired = "Staff fired mus be natural possitive number !!!";
@@ -13,7 +13,7 @@ const std::string kAdministrative = "Administrative staff must be possitive natu
 const std::string kOthers = "Emplyee staff must be possitive natural number !!!";
 
 TEST(StaffRatios, HeadCountsAreNaturalNumbers) {
-    const RatioCase cases[] = {
+    const PressCase cases[] = {
         {&DARBUOTOJU_TEKAMUMAS, {"10", "5", "50"}, {"0.300000"}},
         {&DARBUOTOJU_TEKAMUMAS, {"10", "5", "12.5"}, {"1.200000"}},
         {&DARBUOTOJU_TEKAMUMAS, {"0", "0", "20"}, {"0.000000"}},
@@ -33,7 +33,7 @@ TEST(StaffRatios, HeadCountsAreNaturalNumbers) {
         {&DU_ADMINISTRACIJOS_DARBUOTOJAI, {"10", ""}, {"NaN"}, {kOthers}},
         {&DU_ADMINISTRACIJOS_DARBUOTOJAI, {"-1", "+2"}, {"NaN"}, {kAdministrative, kOthers}},
     };
-    for (const RatioCase& c : cases) ExpectPress(c);
+    for (const PressCase& c : cases) ExpectPress(c);
 }
 
 }  // namespace

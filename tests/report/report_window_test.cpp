@@ -23,6 +23,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/report_pages.h"
@@ -280,12 +281,18 @@ TEST(ReportWindow, AboutOpensOverTheReportAndReturnsToItUnchanged) {
 }
 
 TEST(ReportWindow, EscapeAndEnterCloseButShortcutLabelsAreNotKeys) {
-    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    // Enter on the keypad comes with the keypad modifier.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Escape, Qt::NoModifier},
+                                                              {Qt::Key_Return, Qt::NoModifier},
+                                                              {Qt::Key_Enter, Qt::NoModifier},
+                                                              {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (const auto& [key, modifiers] : keys) {
         SCOPED_TRACE(key);
+        SCOPED_TRACE(modifiers.toInt());
         const auto window = ShownReport(PlanText(1000, 1, 12));
         window->activateWindow();
         window->TextArea()->setFocus();
-        QTest::keyClick(window->TextArea(), key);
+        QTest::keyClick(window->TextArea(), key, modifiers);
         EXPECT_FALSE(window->isVisible());
     }
 

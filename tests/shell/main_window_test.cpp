@@ -9,13 +9,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <set>
+#include <string>
 
+#include "investment/mortgage_plan.h"
 #include "shell/about_dlg.h"
+#include "shell/calculators.h"
 #include "shell/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"
 #include "ui/calculator_dialog.h"
+#include "ui/report_window.h"
 #include "ui/window_registry.h"
 
 namespace orvanta {
@@ -240,6 +245,26 @@ TEST_F(MainWindowTest, EveryEntryThatHasAFormOpensIt) {
         }
     }
     EXPECT_GE(opened, 1);
+}
+
+// The windows opened by name are the forms the catalogue reaches (the mortgage
+// chooser's three tools too), each under its own name, the payment plan and
+// the About box; nothing else.
+TEST(WindowRegistry, HoldsTheCatalogueFormsThePlanAndTheAboutBox) {
+    RegisterWindows();
+    std::set<std::string> expected = {std::string(kPaymentPlanReport),
+                                      std::string(ui::kAboutWindow)};
+    for (const FormDescription* form : AllFormDescriptions()) {
+        EXPECT_TRUE(expected.insert(std::string(form->className)).second) << form->className;
+    }
+    EXPECT_EQ(expected.size(), 47u + 2u);
+    const std::vector<std::string> registered = ui::RegisteredWindows();
+    EXPECT_EQ(std::set<std::string>(registered.begin(), registered.end()), expected);
+    for (const CatalogPageInfo& page : Catalogue()) {
+        for (const CatalogEntry& entry : page.entries) {
+            EXPECT_EQ(FindFormDescription(entry.opens), &entry.opens.Form()) << entry.opens;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, AboutBoxAndExit) {

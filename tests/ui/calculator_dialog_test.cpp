@@ -300,10 +300,11 @@ TEST(CalculatorDialog, SectionsColumnsGridsAndHeadings) {
     EXPECT_EQ(form.ResultField(2, 0)->text(), "6.00");
 }
 
+const FormDescription kUnregistered{.className = "NO_SUCH_WINDOW"};
 const FormDescription kChooser{
     .className = "CHOOSER",
     .title = "Chooser",
-    .choices = {{"first", "ROA_3_2"}, {"second", "NO_SUCH_WINDOW"}},
+    .choices = {{"first", ROA_3_2}, {"second", kUnregistered}},
 };
 
 TEST(CalculatorDialog, ChooserOpensTheChosenWindowAndKeepsItsChoice) {
