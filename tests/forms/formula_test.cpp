@@ -10,25 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "economics/economics_forms.h"
+#include "catalogue/catalogue.h"
 #include "forms/field_help.h"
 #include "formula_reference.h"
 #include "formula_text.h"
-#include "investment/investment_forms.h"
-#include "ratios/ratio_forms.h"
 
 namespace orvanta {
 namespace {
 
 using namespace formula;
 
-std::vector<const FormDescription*> AllForms() {
-    std::vector<const FormDescription*> forms;
-    for (const auto list : {RatioForms(), EconomicsForms(), InvestmentForms()}) {
-        forms.insert(forms.end(), list.begin(), list.end());
-    }
-    return forms;
-}
+const std::vector<const FormDescription*>& AllForms() { return AllFormDescriptions(); }
 
 const Section* FindSection(std::string_view className, std::size_t index) {
     for (const FormDescription* form : AllForms()) {
