@@ -47,27 +47,33 @@ public:
         : QObject(&app), paths_(QCoreApplication::libraryPaths()) {
         QCoreApplication::setLibraryPaths({});
         app.installEventFilter(this);
+        // Printing needs its plugin: should no frame ever be shown (a window
+        // manager that starts the program minimised), give them back anyway.
+        QTimer::singleShot(1000, this, &PluginsAfterFirstFrame::Restore);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Expose) {
+        if (event->type() == QEvent::Expose) {
             auto* window = qobject_cast<QWindow*>(watched);
+            // After this expose has been painted.
             if (window && window->isExposed()) {
-                done_ = true;
-                // After this expose has been painted.
-                QTimer::singleShot(0, this, [this] {
-                    QCoreApplication::setLibraryPaths(paths_);
-                    deleteLater();
-                });
+                QTimer::singleShot(0, this, &PluginsAfterFirstFrame::Restore);
             }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void Restore() {
+        if (restored_) return;
+        restored_ = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        QCoreApplication::setLibraryPaths(paths_);
+    }
+
     QStringList paths_;
-    bool done_ = false;
+    bool restored_ = false;
 };
 
 }  // namespace
