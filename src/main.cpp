@@ -47,14 +47,17 @@ public:
         : QObject(&app), paths_(QCoreApplication::libraryPaths()) {
         QCoreApplication::setLibraryPaths({});
         app.installEventFilter(this);
-        // Printing needs its plugin: should no frame ever be shown (a window
-        // manager that starts the program minimised), give them back anyway.
-        QTimer::singleShot(1000, this, &PluginsAfterFirstFrame::Restore);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose) {
+        if (event->type() == QEvent::Show && !waiting_ && qobject_cast<QWindow*>(watched)) {
+            // Printing needs its plugin: should the window never be exposed
+            // (a window manager that starts the program minimised), give the
+            // folders back a while after it was shown.
+            waiting_ = true;
+            QTimer::singleShot(3000, this, &PluginsAfterFirstFrame::Restore);
+        } else if (event->type() == QEvent::Expose) {
             auto* window = qobject_cast<QWindow*>(watched);
             // After this expose has been painted.
             if (window && window->isExposed()) {
@@ -73,6 +76,7 @@ private:
     }
 
     QStringList paths_;
+    bool waiting_ = false;
     bool restored_ = false;
 };
 
