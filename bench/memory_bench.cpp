@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -172,8 +173,8 @@ int main(int argc, char** argv) {
         Tally tally;
         Round(window, tally);
         rss.push_back(static_cast<double>(ResidentKiB()));
-        std::printf("%d\t%ld\t%ld\t%d\t%d\t%d\t%d\n", r, ResidentKiB(), HeapInUseKiB(),
-                    tally.forms, tally.presses, tally.reports, tally.unexpected);
+        std::printf("%d\t%ld\t%ld\t%d\t%d\t%d\t%d\n", r, ResidentKiB(), HeapInUseKiB(), tally.forms,
+                    tally.presses, tally.reports, tally.unexpected);
         std::fflush(stdout);
     }
 
