@@ -1,5 +1,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QStringList>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <string_view>
 
@@ -31,6 +35,50 @@ void AddOptions(QCommandLineParser& parser, const QCommandLineOption& screenshot
     parser.addOption(screenshot);
     parser.addOption(open);
 }
+
+// The first frame draws only pictures built into Qt, which its own PNG reader
+// reads; but loading any picture by name makes Qt open every image-format
+// plugin first to ask whether it reads PNG, a tenth of the work before the
+// first frame. So the plugin folders are hidden until the first frame is on
+// screen and then given back, before anything else can need a plugin.
+class PluginsAfterFirstFrame : public QObject {
+public:
+    explicit PluginsAfterFirstFrame(QCoreApplication& app)
+        : QObject(&app), paths_(QCoreApplication::libraryPaths()) {
+        QCoreApplication::setLibraryPaths({});
+        app.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && !waiting_ && qobject_cast<QWindow*>(watched)) {
+            // Printing needs its plugin: should the window never be exposed
+            // (a window manager that starts the program minimised), give the
+            // folders back a while after it was shown.
+            waiting_ = true;
+            QTimer::singleShot(3000, this, &PluginsAfterFirstFrame::Restore);
+        } else if (event->type() == QEvent::Expose) {
+            auto* window = qobject_cast<QWindow*>(watched);
+            // After this expose has been painted.
+            if (window && window->isExposed()) {
+                QTimer::singleShot(0, this, &PluginsAfterFirstFrame::Restore);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Restore() {
+        if (restored_) return;
+        restored_ = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        QCoreApplication::setLibraryPaths(paths_);
+    }
+
+    QStringList paths_;
+    bool waiting_ = false;
+    bool restored_ = false;
+};
 
 }  // namespace
 
@@ -67,5 +115,6 @@ int main(int argc, char** argv) {
         std::fputs("orvanta: --open needs --screenshot FILE\n", stderr);
         return 2;
     }
+    new PluginsAfterFirstFrame(app);
     return app.Run();
 }
