@@ -113,7 +113,7 @@ struct LeastSquares {
 
 LeastSquares MonthlyLine() {
     using formula::Row;
-    formula::RowSpec spec{
+    formula::RowTable table{
         .placeholders = {"x", "y"},
         .rows = {},
         .over = "the months whose units and expenses are both non-zero",
@@ -121,10 +121,11 @@ LeastSquares MonthlyLine() {
         .count = "the number of those months",
     };
     for (const MonthLabels& month : kMonthLabels) {
-        spec.rows.push_back({formula::Input(month.units), formula::Input(month.expenses)});
+        table.rows.push_back({formula::Input(month.units), formula::Input(month.expenses)});
     }
-    const auto months = formula::Rows(
-        std::move(spec), formula::Both(formula::IsNonZero(Row("x")), formula::IsNonZero(Row("y"))));
+    const auto months =
+        formula::Rows(std::move(table),
+                      formula::Both(formula::IsNonZero(Row("x")), formula::IsNonZero(Row("y"))));
     LeastSquares line{
         .n = formula::Named("n", formula::Count(months)),
         .sumX = formula::Sum(months, Row("x")),

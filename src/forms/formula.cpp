@@ -43,7 +43,7 @@ struct Test {
 };
 
 struct RowSet {
-    RowSpec spec;
+    RowTable table;
     Condition filter;
 };
 
@@ -78,7 +78,7 @@ double EvalInput(std::string_view label, const Context& c) {
 
 double EvalRow(std::string_view name, const Context& c) {
     if (!c.rowSet) return kNaN;
-    const auto& names = c.rowSet->spec.placeholders;
+    const auto& names = c.rowSet->table.placeholders;
     const auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end()) return kNaN;
     const auto index = static_cast<std::size_t>(found - names.begin());
@@ -90,7 +90,7 @@ double EvalRow(std::string_view name, const Context& c) {
 double EvalSum(const RowSet& set, const Expr* term, const Context& c) {
     double sum = 0;
     std::vector<double> values;
-    for (const std::vector<Expr>& row : set.spec.rows) {
+    for (const std::vector<Expr>& row : set.table.rows) {
         values.clear();
         for (const Expr& e : row) values.push_back(Eval(e, c));
         const Context inner{c.x, c.labels, &set, values};
@@ -210,7 +210,7 @@ public:
                 return "(" + Print(n.operands[0]) + " when " + Print(*n.condition) +
                        ", otherwise " + Print(n.operands[1]) + ")";
             case Op::Sum: return "\u03A3" + Token(n.operands[0]);
-            case Op::Count: return std::string(n.rows->spec.count);
+            case Op::Count: return std::string(n.rows->table.count);
         }
         return "?";
     }
@@ -247,8 +247,8 @@ public:
     std::string RowSentences() const {
         std::string text;
         for (const RowSet* set : rowSets_) {
-            text += " Each \u03A3 runs over " + std::string(set->spec.over) + " (" +
-                    Print(set->filter.test()) + "), " + std::string(set->spec.meaning) + ".";
+            text += " Each \u03A3 runs over " + std::string(set->table.over) + " (" +
+                    Print(set->filter.test()) + "), " + std::string(set->table.meaning) + ".";
         }
         return text;
     }
@@ -287,7 +287,7 @@ void CollectInputs(const Node& n, std::vector<std::string_view>& out) {
         out.push_back(n.text);
     }
     if (n.rows) {
-        for (const auto& row : n.rows->spec.rows) {
+        for (const auto& row : n.rows->table.rows) {
             for (const Expr& e : row) CollectInputs(e.node(), out);
         }
         CollectInputs(n.rows->filter.test(), out);
@@ -356,8 +356,8 @@ Condition Both(const Condition& a, const Condition& b) {
     return MakeTest({.kind = TestKind::And, .parts = {a, b}});
 }
 
-std::shared_ptr<const RowSet> Rows(RowSpec spec, const Condition& filter) {
-    return std::make_shared<const RowSet>(RowSet{std::move(spec), filter});
+std::shared_ptr<const RowSet> Rows(RowTable table, const Condition& filter) {
+    return std::make_shared<const RowSet>(RowSet{std::move(table), filter});
 }
 Expr Row(std::string_view name) { return Make({.op = Op::Row, .text = name}); }
 Expr Sum(const std::shared_ptr<const RowSet>& rows, const Expr& term) {

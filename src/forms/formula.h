@@ -77,14 +77,14 @@ Condition Both(const Condition& a, const Condition& b);
 
 // Rows of like fields (the months of a year) that a sum runs over. Each row
 // gives one value per placeholder; a row counts when the filter holds.
-struct RowSpec {
+struct RowTable {
     std::vector<std::string_view> placeholders;  // "x", "y"
     std::vector<std::vector<Expr>> rows;         // one Expr per placeholder
     std::string_view over;     // "the months whose units and expenses are both non-zero"
     std::string_view meaning;  // what the placeholders stand for
     std::string_view count;    // how the number of counted rows reads
 };
-std::shared_ptr<const RowSet> Rows(RowSpec spec, const Condition& filter);
+std::shared_ptr<const RowSet> Rows(RowTable spec, const Condition& filter);
 // The placeholder `name` of the row being summed.
 Expr Row(std::string_view name);
 // Σ term over the counted rows, in row order, starting from 0.
