@@ -12,7 +12,6 @@
 
 #include "catalogue/catalogue.h"
 #include "forms/field_help.h"
-#include "formula_reference.h"
 #include "formula_text.h"
 
 namespace orvanta {
@@ -88,42 +87,6 @@ std::string Values(const std::vector<double>& x) {
     std::string out;
     for (const double v : x) out += std::to_string(v) + " ";
     return out;
-}
-
-TEST(Formula, EverySectionComputesWhatItsHandWrittenReferenceComputesToTheBit) {
-    std::size_t sectionsWithResults = 0;
-    for (const FormDescription* form : AllForms()) {
-        for (const Section& s : form->sections) sectionsWithResults += !s.resultLabels.empty();
-    }
-    const auto& references = testing::ReferenceSections();
-    EXPECT_EQ(references.size(), sectionsWithResults) << "a section without a reference";
-
-    FieldValues values(17);
-    for (const testing::ReferenceSection& ref : references) {
-        SCOPED_TRACE(std::string(ref.className) + " section " + std::to_string(ref.section));
-        const Section* section = FindSection(ref.className, ref.section);
-        ASSERT_NE(section, nullptr);
-        ASSERT_NE(section->compute.Explained(), nullptr) << "computes without a formula";
-        for (int i = 0; i < 2500; ++i) {
-            const std::vector<double> x = values.Draw(*section);
-            const auto before = ref.compute(x);
-            const auto now = section->compute(x, section->inputs);
-            if (!before) {
-                ASSERT_FALSE(now) << Values(x);
-                continue;
-            }
-            for (std::size_t r = 0; r < before->size(); ++r) {
-                const double old = (*before)[r];
-                if (std::isfinite(old)) {
-                    ASSERT_TRUE(now && r < now->size()) << Values(x);
-                    ASSERT_TRUE(SameBits(old, (*now)[r])) << Values(x) << old << " " << (*now)[r];
-                } else {
-                    // Shown as "NaN" before; it must still be.
-                    ASSERT_FALSE(ShownValue(now, r)) << Values(x);
-                }
-            }
-        }
-    }
 }
 
 // Checks a result's text against the section's computation over generated
