@@ -1,8 +1,10 @@
 #include "ui/logo.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace orvanta::ui {
 
@@ -32,10 +34,32 @@ QPixmap DrawLogo(int size) {
     return pixmap;
 }
 
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(DrawLogo(size));
-    return icon;
-}
+namespace {
+
+// Draws the mark at whatever size is asked for and keeps nothing: the window
+// system copies the sizes it wants once, so holding seven pixmaps (a third of
+// a megabyte, most of it the 256 px one) for the whole run would be waste.
+class LogoIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(rect.width(), rect.height());
+        painter->drawPixmap(rect.topLeft(), DrawLogo(side));
+    }
+    // The window icon is only ever shown in its normal mode.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return DrawLogo(std::min(size.width(), size.height()));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : {16, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new LogoIconEngine; }
+    QString key() const override { return QStringLiteral("orvanta-logo"); }
+};
+
+}  // namespace
+
+QIcon ApplicationIcon() { return QIcon(new LogoIconEngine); }
 
 }  // namespace orvanta::ui

@@ -20,6 +20,7 @@
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"
 #include "ui/calculator_dialog.h"
+#include "ui/logo.h"
 #include "ui/report_window.h"
 #include "ui/window_registry.h"
 
@@ -124,6 +125,17 @@ TEST_F(MainWindowTest, WindowMenuAndStartState) {
     }
     EXPECT_TRUE(PressOk().empty());  // nothing chosen: nothing happens
     EXPECT_TRUE(window.isVisible());
+
+    // The icon is drawn when asked; every size the window manager is offered
+    // is a real drawing of that size.
+    const QIcon icon = ui::ApplicationIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_EQ(sizes.size(), 7);
+    for (const QSize& size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.size(), size);
+        EXPECT_EQ(qAlpha(image.pixel(size.width() / 2, size.height() / 5)), 255) << size.width();
+    }
 }
 
 TEST_F(MainWindowTest, EveryTabHeadingAndEntryReadsAsWritten) {
