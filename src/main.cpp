@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include "forms/product.h"
 #include "shell/command_line.h"
 #include "shell/orvanta_app.h"
+#include "ui/logo.h"
 #include "ui/qt_text.h"
 #include "ui/startup_probe.h"
 
@@ -36,14 +38,17 @@ void AddOptions(QCommandLineParser& parser, const QCommandLineOption& screenshot
     parser.addOption(open);
 }
 
-// The first frame draws only pictures built into Qt, which its own PNG reader
-// reads; but loading any picture by name makes Qt open every image-format
-// plugin first to ask whether it reads PNG, a tenth of the work before the
-// first frame. So the plugin folders are hidden until the first frame is on
-// screen and then given back, before anything else can need a plugin.
-class PluginsAfterFirstFrame : public QObject {
+// Work that can wait until the first frame is on screen.
+// - The first frame draws only pictures built into Qt, which its own PNG
+//   reader reads; but loading any picture by name makes Qt open every
+//   image-format plugin first to ask whether it reads PNG. So the plugin
+//   folders are hidden until then and given back before anything else can
+//   need a plugin.
+// - The large sizes of the window icon (128 and 256 px, for task switchers)
+//   cost more to draw and send than all the small ones together.
+class AfterFirstFrame : public QObject {
 public:
-    explicit PluginsAfterFirstFrame(QCoreApplication& app)
+    explicit AfterFirstFrame(QCoreApplication& app)
         : QObject(&app), paths_(QCoreApplication::libraryPaths()) {
         QCoreApplication::setLibraryPaths({});
         app.installEventFilter(this);
@@ -56,28 +61,29 @@ protected:
             // (a window manager that starts the program minimised), give the
             // folders back a while after it was shown.
             waiting_ = true;
-            QTimer::singleShot(3000, this, &PluginsAfterFirstFrame::Restore);
+            QTimer::singleShot(3000, this, &AfterFirstFrame::Finish);
         } else if (event->type() == QEvent::Expose) {
             auto* window = qobject_cast<QWindow*>(watched);
             // After this expose has been painted.
             if (window && window->isExposed()) {
-                QTimer::singleShot(0, this, &PluginsAfterFirstFrame::Restore);
+                QTimer::singleShot(0, this, &AfterFirstFrame::Finish);
             }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    void Restore() {
-        if (restored_) return;
-        restored_ = true;
+    void Finish() {
+        if (finished_) return;
+        finished_ = true;
         QCoreApplication::instance()->removeEventFilter(this);
         QCoreApplication::setLibraryPaths(paths_);
+        QApplication::setWindowIcon(orvanta::ui::ApplicationIcon());
     }
 
     QStringList paths_;
     bool waiting_ = false;
-    bool restored_ = false;
+    bool finished_ = false;
 };
 
 }  // namespace
@@ -115,6 +121,6 @@ int main(int argc, char** argv) {
         std::fputs("orvanta: --open needs --screenshot FILE\n", stderr);
         return 2;
     }
-    new PluginsAfterFirstFrame(app);
+    new AfterFirstFrame(app);
     return app.Run();
 }

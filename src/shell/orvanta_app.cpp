@@ -12,7 +12,7 @@ COrvantaApp::COrvantaApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(ui::ToQString(kProductName));
     setApplicationVersion(ui::ToQString(kVersion));
     setDesktopFileName(ui::ToQString(kDesktopFileName));
-    setWindowIcon(ui::ApplicationIcon());
+    setWindowIcon(ui::ApplicationIcon(ui::IconSizes::UpTo64));  // the rest after the first frame
     RegisterWindows();
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <utility>
 
 namespace orvanta::ui {
 
@@ -41,6 +42,8 @@ namespace {
 // a megabyte, most of it the 256 px one) for the whole run would be waste.
 class LogoIconEngine : public QIconEngine {
 public:
+    explicit LogoIconEngine(QList<int> sides) : sides_(std::move(sides)) {}
+
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         const int side = std::min(rect.width(), rect.height());
         painter->drawPixmap(rect.topLeft(), DrawLogo(side));
@@ -51,15 +54,22 @@ public:
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int side : {16, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(side, side));
+        for (const int side : sides_) sizes.append(QSize(side, side));
         return sizes;
     }
-    QIconEngine* clone() const override { return new LogoIconEngine; }
+    QIconEngine* clone() const override { return new LogoIconEngine(sides_); }
     QString key() const override { return QStringLiteral("orvanta-logo"); }
+
+private:
+    QList<int> sides_;
 };
 
 }  // namespace
 
-QIcon ApplicationIcon() { return QIcon(new LogoIconEngine); }
+QIcon ApplicationIcon(IconSizes sizes) {
+    QList<int> sides{16, 24, 32, 48, 64};
+    if (sizes == IconSizes::All) sides << 128 << 256;
+    return QIcon(new LogoIconEngine(sides));
+}
 
 }  // namespace orvanta::ui
