@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,9 +163,39 @@ QWidget* CalculatorDialog::BuildChoices() {
         radio->setObjectName(QStringLiteral("choice%1").arg(c));
         group->addButton(radio, static_cast<int>(c));
         layout->addWidget(radio);
+        radio->installEventFilter(this);
         choices_.push_back(radio);
     }
     return box;
+}
+
+bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
+    const auto choice = std::find(choices_.begin(), choices_.end(), watched);
+    if (event->type() != QEvent::KeyPress || !chooserOk_ || choice == choices_.end()) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const int key = press->key();
+    // Some desktop themes let Enter press the focused radio button and end
+    // there; in a chooser Enter on a choice presses "OK", as in any dialog.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        chooserOk_->click();
+        return true;
+    }
+    // An arrow chooses the choice it lands on, as on the catalogue pages, so
+    // that Enter then opens the one that has the focus.
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    if (back || key == Qt::Key_Down || key == Qt::Key_Right) {
+        const auto count = static_cast<std::ptrdiff_t>(choices_.size());
+        const std::ptrdiff_t at = choice - choices_.begin();
+        QRadioButton* target =
+            choices_[static_cast<std::size_t>((at + (back ? count - 1 : 1)) % count)];
+        target->setChecked(true);
+        target->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 QLineEdit* CalculatorDialog::MakeInputField(std::size_t section, std::size_t field,

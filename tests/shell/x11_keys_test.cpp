@@ -170,5 +170,40 @@ TEST_F(X11KeysTest, TabArrowsSpaceEnterAndEscape) {
     EXPECT_FALSE(window.isVisible());
 }
 
+// The mortgage chooser from the keyboard alone: Enter on the catalogue entry
+// opens it, and Enter on a choice opens that tool, as "OK" would.
+TEST_F(X11KeysTest, EnterOnAChooserChoiceOpensIt) {
+    TypeForPage("alt+5", 4);
+    TypeForEntry("Right", 7);  // "7. Mortgage calculator", alone on the right
+
+    QStringList opened;  // class names of the modal windows, in order
+    QTimer watch;
+    watch.setInterval(20);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* form = QApplication::activeModalWidget();
+        if (!form || form == &window || !form->isActiveWindow()) return;
+        if (!opened.isEmpty() && opened.back() == form->objectName()) return;
+        opened << form->objectName();
+        if (form->objectName() == QLatin1String("PASKOLOS_MAIN_6_7")) {
+            // From "OK" back into the choices (entering at the last), up one.
+            Type("shift+Tab Up Return");
+            // Should the tool not open, close the chooser rather than hang.
+            QTimer::singleShot(2000, &watch, [&] {
+                if (opened.size() < 2) Type("Escape");
+            });
+        } else {
+            watch.stop();
+            Type("Escape");  // the tool, then the chooser
+            QTimer::singleShot(300, [] { Type("Escape"); });
+        }
+    });
+    watch.start();
+    ASSERT_TRUE(Type("Return"));
+    (void)QTest::qWaitFor([&] { return opened.size() >= 2; }, 4000);
+    EXPECT_EQ(opened.join(u' ').toStdString(), "PASKOLOS_MAIN_6_7 PASKOLOS_GRAF_6_7");
+    (void)QTest::qWaitForWindowActive(&window);
+    EXPECT_TRUE(window.isVisible());
+}
+
 }  // namespace
 }  // namespace orvanta
