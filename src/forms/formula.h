@@ -84,7 +84,7 @@ struct RowTable {
     std::string_view meaning;  // what the placeholders stand for
     std::string_view count;    // how the number of counted rows reads
 };
-std::shared_ptr<const RowSet> Rows(RowTable spec, const Condition& filter);
+std::shared_ptr<const RowSet> Rows(RowTable table, const Condition& filter);
 // The placeholder `name` of the row being summed.
 Expr Row(std::string_view name);
 // Σ term over the counted rows, in row order, starting from 0.
