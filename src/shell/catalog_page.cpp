@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/keys.h"
 #include "ui/qt_text.h"
 
 namespace orvanta {
@@ -82,15 +83,14 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
         const auto from = std::find(entries_.begin(), entries_.end(), watched);
         // Some desktop themes let Enter press the focused radio button and
         // end there; here Enter opens the chosen entry, as "OK" does.
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && from != entries_.end() &&
-            (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (ui::IsPlainEnter(*press) && from != entries_.end()) {
             emit entryActivated();
             return true;
         }
         if (arrow && from != entries_.end()) {
             // With a modifier an arrow does nothing here, rather than let the
             // buttons' own geometric search wander off.
-            if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return true;
+            if (!ui::IsUnmodified(*press)) return true;
             // An arrow chooses where it lands, as radio buttons do on every
             // desktop, so that Enter then opens the entry that has the focus.
             QRadioButton* target =

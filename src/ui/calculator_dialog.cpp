@@ -14,6 +14,7 @@
 
 #include "forms/form_protocol.h"
 #include "ui/field_help.h"
+#include "ui/keys.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
@@ -175,11 +176,11 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto* press = static_cast<QKeyEvent*>(event);
-    if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (!IsUnmodified(*press)) return false;
     const int key = press->key();
     // Some desktop themes let Enter press the focused radio button and end
     // there; in a chooser Enter on a choice presses "OK", as in any dialog.
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (IsPlainEnter(*press)) {
         chooserOk_->click();
         return true;
     }

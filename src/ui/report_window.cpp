@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "forms/report_commands.h"
+#include "ui/keys.h"
 #include "ui/qt_report_ports.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
@@ -145,11 +146,9 @@ void ReportWindow::Copy() { CopyReport(text_, CurrentReportClipboard()); }
 void ReportWindow::About() { OpenWindow(kAboutWindow, this); }
 
 void ReportWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            accept();
-            return;
-        }
+    if (IsPlainEnter(*event)) {
+        accept();
+        return;
     }
     QDialog::keyPressEvent(event);
 }
