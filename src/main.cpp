@@ -1,12 +1,17 @@
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QStringList>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <future>
 #include <string_view>
+#include <thread>
 
 #include "forms/product.h"
 #include "shell/command_line.h"
@@ -86,6 +91,45 @@ private:
     bool finished_ = false;
 };
 
+// Fonts take a third of the work before the first frame: fontconfig reading
+// its configuration, then Qt listing every installed font. Neither needs the
+// main thread, so both run on a second core while the main thread connects to
+// the display, draws the icon and builds the window; its first text waits for
+// the list (Qt's font database serialises its callers).
+// - FcInit may be called from any thread: should anything else ask for
+//   fontconfig meanwhile, one of the two configurations is kept.
+// - Qt's list needs the application object, so that part waits for it.
+class FontsOnTheSide {
+public:
+    FontsOnTheSide()
+        : thread_([this] {
+              FcInit();
+              if (appReady_.get_future().get()) QFontDatabase::families();
+          }) {}
+    ~FontsOnTheSide() { Finish(false); }
+    FontsOnTheSide(const FontsOnTheSide&) = delete;
+    FontsOnTheSide& operator=(const FontsOnTheSide&) = delete;
+
+    // The application object exists: Qt's font list may be built now.
+    void AppReady() { Tell(true); }
+    // Waits for the thread; with no application yet, it stops after fontconfig.
+    void Finish(bool appExists = true) {
+        Tell(appExists);
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    void Tell(bool appExists) {
+        if (told_) return;
+        told_ = true;
+        appReady_.set_value(appExists);
+    }
+
+    std::promise<bool> appReady_;
+    bool told_ = false;
+    std::thread thread_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,12 +151,21 @@ int main(int argc, char** argv) {
         parser.process(text);  // prints and exits for the text options
     }
 
+    FontsOnTheSide fonts;
     orvanta::COrvantaApp app(argc, argv);
     orvanta::ui::StartupProbe::InstallIfAsked(app);
 
     QCommandLineParser parser;
     AddOptions(parser, screenshot, open);
+    // An option it does not know makes the parser exit here, before the font
+    // thread may touch Qt: at most it is still reading fontconfig's files.
     parser.process(app);
+    fonts.AppReady();
+    // Finished before the application object goes, whichever way main ends.
+    const struct FinishFirst {
+        FontsOnTheSide& fonts;
+        ~FinishFirst() { fonts.Finish(); }
+    } finishFirst{fonts};
 
     if (parser.isSet(screenshot)) {
         return orvanta::SaveScreenshot(parser.value(screenshot), parser.value(open));

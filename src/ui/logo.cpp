@@ -37,31 +37,46 @@ QPixmap DrawLogo(int size) {
 
 namespace {
 
-// Draws the mark at whatever size is asked for and keeps nothing: the window
-// system copies the sizes it wants once, so holding seven pixmaps (a third of
-// a megabyte, most of it the 256 px one) for the whole run would be waste.
+// The sizes up to 64 px are drawn as the icon is made, while fontconfig is
+// still reading its configuration on the other core (main.cpp), and held: 35
+// KiB. The large sizes (128 and 256 px, nine tenths of the pixels) are drawn
+// when the window system asks for them and not kept.
 class LogoIconEngine : public QIconEngine {
 public:
-    explicit LogoIconEngine(QList<int> sides) : sides_(std::move(sides)) {}
+    explicit LogoIconEngine(QList<int> sides) : sides_(std::move(sides)) {
+        for (const int side : sides_) {
+            if (side <= kHeldUpTo) held_.append(DrawLogo(side));
+        }
+    }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         const int side = std::min(rect.width(), rect.height());
-        painter->drawPixmap(rect.topLeft(), DrawLogo(side));
+        painter->drawPixmap(rect.topLeft(), Logo(side));
     }
     // The window icon is only ever shown in its normal mode.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return DrawLogo(std::min(size.width(), size.height()));
+        return Logo(std::min(size.width(), size.height()));
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
         for (const int side : sides_) sizes.append(QSize(side, side));
         return sizes;
     }
-    QIconEngine* clone() const override { return new LogoIconEngine(sides_); }
+    QIconEngine* clone() const override { return new LogoIconEngine(*this); }
     QString key() const override { return QStringLiteral("orvanta-logo"); }
 
 private:
+    static constexpr int kHeldUpTo = 64;
+
+    QPixmap Logo(int side) const {
+        for (const QPixmap& pixmap : held_) {
+            if (pixmap.width() == side) return pixmap;
+        }
+        return DrawLogo(side);
+    }
+
     QList<int> sides_;
+    QList<QPixmap> held_;
 };
 
 }  // namespace
