@@ -36,7 +36,8 @@ dpkg-deb --contents "$deb"
 # becomes necessary is installed with the package, its reason written next to it.
 lintian --fail-on error,warning --display-info "$deb"
 
-files=(usr/bin/orvanta usr/share/applications/org.example.Orvanta.desktop
+files=(usr/bin/orvanta "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/orvanta/orvanta-print.so"
+    usr/share/applications/org.example.Orvanta.desktop
     usr/share/metainfo/org.example.Orvanta.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/org.example.Orvanta.svg
     usr/share/doc/orvanta/copyright usr/share/doc/orvanta/changelog.gz
@@ -50,6 +51,14 @@ check_program() {
     [ "$got" = "Orvanta ${version}" ] || fail "expected \"Orvanta ${version}\""
     QT_QPA_PLATFORM=offscreen ORVANTA_BENCH=1 timeout 60 "$binary" | grep -q '^shown ' ||
         fail "$binary did not show its main window"
+    # Printing loads its module on the first print, by a path from the
+    # program's own folder (a UTF-16 string in the binary): that file must be
+    # where the package put it.
+    local path module
+    path=$(command -v "$binary")
+    module=$(strings -e l -n 8 "$path" | grep -m1 '/orvanta-print\.so$') ||
+        fail "$path names no printer module"
+    [ -f "$(dirname "$path")/$module" ] || fail "no printer module at $(dirname "$path")/$module"
 }
 
 installed_version() {

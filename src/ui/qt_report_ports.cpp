@@ -1,14 +1,17 @@
 #include "ui/qt_report_ports.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMimeData>
+#include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "ui/message_box.h"
@@ -24,6 +27,35 @@ constexpr int kTabStopChars = 8;
 ReportPorts& Ports() {
     static ReportPorts ports;
     return ports;
+}
+
+QString& PrintModuleOverride() {
+    static QString path;
+    return path;
+}
+
+using OpenPrinter = QPaintDevice* (*)();
+
+// The printer module: where it is installed beside the program, or next to
+// the program in a build tree. Loaded once and kept; null when it is missing,
+// and every page then reports its error.
+OpenPrinter PrinterModule() {
+    static const OpenPrinter open = [] {
+        const QDir dir(QCoreApplication::applicationDirPath());
+        const QStringList candidates =
+            PrintModuleOverride().isEmpty()
+                ? QStringList{dir.filePath(QStringLiteral(ORVANTA_PRINT_MODULE_FROM_BINDIR)),
+                              dir.filePath(QStringLiteral(ORVANTA_PRINT_MODULE_NAME))}
+                : QStringList{PrintModuleOverride()};
+        for (const QString& path : candidates) {
+            QLibrary module(path);
+            if (auto f =
+                    reinterpret_cast<OpenPrinter>(module.resolve("orvanta_open_default_printer")))
+                return f;
+        }
+        return OpenPrinter{};
+    }();
+    return open;
 }
 
 }  // namespace
@@ -134,15 +166,17 @@ void DrawReportPage(QPainter& painter, const QString& pageText, QPointF topLeft,
     }
 }
 
+void UsePrintModuleAt(const QString& path) { PrintModuleOverride() = path; }
+
 bool QtReportPrinter::PrintPage(std::string_view pageText) {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) return false;
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setDocName(QString());  // the job carries no document name
-    printer.setFullPage(true);      // device coordinates from the sheet's corner
-    if (!printer.isValid()) return false;
+    const OpenPrinter open = PrinterModule();
+    if (!open) return false;
+    // The default printer, no document name on the job, device coordinates
+    // from the sheet's corner.
+    const std::unique_ptr<QPaintDevice> printer(open());
+    if (!printer) return false;
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(printer.get())) return false;
     const QString page = ToQString(pageText);
     DrawReportPage(painter, page, QPointF(kPageOffset, kPageOffset),
                    columns_.widest.empty() ? FindReportColumns(page) : columns_);

@@ -34,6 +34,10 @@ ReportColumns FindReportColumns(QStringView text);
 // one before. Empty when the text has no tabs.
 QList<QTextOption::Tab> ReportTabStops(const ReportColumns& columns, const QFontMetricsF& metrics);
 
+// The printer itself comes from a module loaded on the first print (see
+// src/print), installed beside the program; tests name their build's here.
+void UsePrintModuleAt(const QString& path);
+
 // Prints each page as its own job on the default printer, never asking which
 // one: the page's top-left corner at (100, 100) printer pixels from the top
 // left of the sheet, the printer's default font, tabs expanded to the stops of

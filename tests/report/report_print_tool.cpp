@@ -81,6 +81,7 @@ int Screenshot(const MortgagePlanInputs& inputs, const QString& file) {
 
 int main(int argc, char** argv) {
     COrvantaApp app(argc, argv);
+    ui::UsePrintModuleAt(QStringLiteral(ORVANTA_TEST_PRINT_MODULE));
     const QStringList args = QApplication::arguments();
     try {
         if (args.size() == 6 && args[1] == QStringLiteral("print")) {

@@ -4,10 +4,12 @@
 #include <QtGlobal>
 
 #include "shell/orvanta_app.h"
+#include "ui/qt_report_ports.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     orvanta::COrvantaApp app(argc, argv);
+    orvanta::ui::UsePrintModuleAt(QStringLiteral(ORVANTA_TEST_PRINT_MODULE));
     return RUN_ALL_TESTS();
 }
