@@ -8,6 +8,7 @@
 #include <QPixmapCache>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QThread>
 #include <cmath>
 
 namespace orvanta::ui {
@@ -94,7 +95,9 @@ void CachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     qreal ratio = 1;
     size_t paletteHash = 0;
     const QRect& rect = option ? option->rect : QRect();
+    // QPixmap, and so the cache, belongs to the GUI thread.
     if (!cacheable_ || !option || !painter || rect.isEmpty() ||
+        QThread::currentThread() != qApp->thread() ||
         rect.width() * rect.height() > kMaxCachedArea ||
         !IsCachedElement(element, option, widget) || !CopiesExactly(painter, rect, ratio) ||
         !PaletteHash(option->palette, paletteHash)) {
