@@ -3,6 +3,7 @@
 #include "forms/product.h"
 #include "shell/calculators.h"
 #include "shell/main_tab.h"
+#include "ui/caching_style.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"
 
@@ -13,6 +14,7 @@ COrvantaApp::COrvantaApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(ui::ToQString(kVersion));
     setDesktopFileName(ui::ToQString(kDesktopFileName));
     setWindowIcon(ui::ApplicationIcon(ui::IconSizes::UpTo64));  // the rest after the first frame
+    ui::InstallCachingStyle();  // forms repeat the same antialiased frames dozens of times
     RegisterWindows();
 }
 

@@ -14,6 +14,7 @@
 
 #include "forms/form_protocol.h"
 #include "ui/field_help.h"
+#include "ui/field_label.h"
 #include "ui/keys.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
@@ -42,7 +43,7 @@ QLabel* MakeHeading(const FormDescription& form, QWidget* parent) {
 }
 
 QLabel* MakeLabel(std::string_view text, LabelAlignment alignment, QWidget* parent) {
-    auto* label = new QLabel(ToQString(text), parent);
+    auto* label = new FieldLabel(ToQString(text), parent);
     label->setAlignment((alignment == LabelAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) |
                         Qt::AlignVCenter);
     return label;

@@ -1,0 +1,139 @@
+#include "ui/caching_style.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QThread>
+#include <cmath>
+
+namespace orvanta::ui {
+namespace {
+
+// Larger drawings are cheap per pixel already and would crowd the cache.
+constexpr int kMaxCachedArea = 256 * 64;
+
+// The palette's colours as one number. QPalette::cacheKey() will not do: every
+// widget that resolves its own copy gets a new key, so equal colours would
+// never share an entry. False for gradient or texture brushes.
+bool PaletteHash(const QPalette& palette, size_t& hash) {
+    size_t seed = 0;
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const QBrush& brush = palette.brush(static_cast<QPalette::ColorGroup>(g),
+                                                static_cast<QPalette::ColorRole>(r));
+            if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush) return false;
+            seed = qHashMulti(seed, brush.style(), brush.color().rgba64());
+        }
+    }
+    hash = seed;
+    return true;
+}
+
+// Whether a copy made at the origin lands on the same device pixels: whole
+// pixel offsets and a whole scale, no rotation, plain source-over painting.
+bool CopiesExactly(const QPainter* painter, const QRect& rect, qreal& ratio) {
+    if (painter->opacity() != 1.0 ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    const QTransform& t = painter->deviceTransform();
+    if (t.type() > QTransform::TxScale || t.m11() != t.m22()) return false;
+    ratio = painter->device()->devicePixelRatio();
+    if (ratio != std::round(ratio) || t.m11() != ratio) return false;
+    const QPointF at = t.map(QPointF(rect.topLeft()));
+    return at.x() == std::round(at.x()) && at.y() == std::round(at.y());
+}
+
+// Drawn from the option alone, never from the widget, in the styles we wrap.
+bool IsCachedElement(QStyle::PrimitiveElement element, const QStyleOption* option,
+                     const QWidget* widget) {
+    switch (element) {
+        case QStyle::PE_PanelLineEdit: {
+            // Inside a combo or spin box the outer control draws the panel.
+            const QWidget* parent = widget ? widget->parentWidget() : nullptr;
+            return option->type == QStyleOption::SO_Frame &&
+                   !qobject_cast<const QComboBox*>(parent) &&
+                   !qobject_cast<const QAbstractSpinBox*>(parent);
+        }
+        case QStyle::PE_IndicatorRadioButton: return option->type == QStyleOption::SO_Button;
+        default: return false;
+    }
+}
+
+QString CacheKey(QStyle::PrimitiveElement element, const QStyleOption* option, qreal ratio,
+                 size_t paletteHash) {
+    int frameBits = 0;
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+        frameBits = frame->lineWidth | frame->midLineWidth << 8 |
+                    static_cast<int>(frame->features) << 16 | frame->frameShape << 20;
+    }
+    return QStringLiteral("orvanta-style-%1-%2x%3-%4-%5-%6-%7-%8")
+        .arg(element)
+        .arg(option->rect.width())
+        .arg(option->rect.height())
+        .arg(static_cast<uint>(option->state), 0, 16)
+        .arg(option->direction)
+        .arg(frameBits)
+        .arg(ratio)
+        .arg(paletteHash, 0, 16);
+}
+
+}  // namespace
+
+CachingStyle::CachingStyle(QStyle* base) : QProxyStyle(base) {
+    // Only styles whose line-edit panel and radio indicator depend on the
+    // option alone; any other draws as it always did.
+    cacheable_ = baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
+
+void CachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    qreal ratio = 1;
+    size_t paletteHash = 0;
+    const QRect& rect = option ? option->rect : QRect();
+    // QPixmap, and so the cache, belongs to the GUI thread.
+    if (!cacheable_ || !option || !painter || rect.isEmpty() ||
+        QThread::currentThread() != qApp->thread() ||
+        rect.width() * rect.height() > kMaxCachedArea ||
+        !IsCachedElement(element, option, widget) || !CopiesExactly(painter, rect, ratio) ||
+        !PaletteHash(option->palette, paletteHash)) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const QString key = CacheKey(element, option, ratio, paletteHash);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap(rect.size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHints(painter->renderHints());
+        p.setPen(painter->pen());
+        p.setBrush(painter->brush());
+        p.setFont(painter->font());
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+            QStyleOptionFrame copy(*frame);
+            copy.rect.moveTo(0, 0);
+            QProxyStyle::drawPrimitive(element, &copy, &p, widget);
+        } else if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+            QStyleOptionButton copy(*button);
+            copy.rect.moveTo(0, 0);
+            QProxyStyle::drawPrimitive(element, &copy, &p, widget);
+        }
+        p.end();
+        QPixmapCache::insert(key, pixmap);
+    }
+    painter->drawPixmap(rect.topLeft(), pixmap);
+}
+
+void InstallCachingStyle() {
+    QStyle* current = QApplication::style();
+    if (!current || qobject_cast<CachingStyle*>(current)) return;
+    QApplication::setStyle(new CachingStyle(current));
+}
+
+}  // namespace orvanta::ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace orvanta::ui {
+
+// The application's style, unchanged in look, with the antialiased primitives
+// that every form repeats dozens of times (line-edit panels, radio indicators)
+// drawn once per size, state and palette and then copied from QPixmapCache.
+// Everything else, and every style whose drawing is not known to depend on the
+// option alone, goes straight to the wrapped style.
+class CachingStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    // Takes ownership of `base`, as QProxyStyle does.
+    explicit CachingStyle(QStyle* base);
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+
+private:
+    bool cacheable_ = false;
+};
+
+// Wraps the style QApplication chose (platform theme, -style or
+// QT_STYLE_OVERRIDE) in a CachingStyle, once.
+void InstallCachingStyle();
+
+}  // namespace orvanta::ui

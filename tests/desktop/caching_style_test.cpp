@@ -1,0 +1,146 @@
+// The caching style must draw exactly what the style it wraps draws, within
+// one step per colour channel (a copy is blended once where the style blends
+// each stroke), whatever the state, palette and pixel ratio: a key that fails
+// to tell two states apart shows here as the wrong picture from the cache.
+#include "ui/caching_style.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+QPalette DarkPalette(const QPalette& light) {
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+    return dark;
+}
+
+// A result field: the window's colour behind the text.
+QPalette ReadOnlyPalette(QPalette palette) {
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+    }
+    return palette;
+}
+
+struct Case {
+    const char* name;
+    QStyle::PrimitiveElement element;
+    QSize size;
+    QStyle::State state;
+};
+
+std::unique_ptr<QStyleOption> MakeOption(const Case& c, const QPalette& palette, QPoint at) {
+    std::unique_ptr<QStyleOption> option;
+    if (c.element == QStyle::PE_PanelLineEdit) {
+        auto frame = std::make_unique<QStyleOptionFrame>();
+        frame->lineWidth = 1;
+        option = std::move(frame);
+    } else {
+        option = std::make_unique<QStyleOptionButton>();
+    }
+    option->rect = QRect(at, c.size);
+    option->state = c.state;
+    option->palette = palette;
+    return option;
+}
+
+QImage Draw(const QStyle& style, const Case& c, const QPalette& palette, int ratio) {
+    QImage image(QSize(200, 40) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(palette.color(QPalette::Window));
+    QPainter painter(&image);
+    // Away from the origin, where the cached copy is drawn.
+    const auto option = MakeOption(c, palette, QPoint(7, 5));
+    style.drawPrimitive(c.element, option.get(), &painter, nullptr);
+    return image;
+}
+
+int LargestChannelDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            for (const int shift : {0, 8, 16, 24}) {
+                largest = std::max(largest,
+                                   std::abs(int((p >> shift) & 0xff) - int((q >> shift) & 0xff)));
+            }
+        }
+    }
+    return largest;
+}
+
+TEST(CachingStyle, DrawsWhatTheWrappedStyleDrawsInEveryStateAndScale) {
+    using S = QStyle::StateFlag;
+    const QStyle::State on = S::State_Enabled | S::State_Active;
+    const std::vector<Case> cases = {
+        {"field", QStyle::PE_PanelLineEdit, {150, 24}, on},
+        {"field focused", QStyle::PE_PanelLineEdit, {150, 24}, on | S::State_HasFocus},
+        {"field hovered", QStyle::PE_PanelLineEdit, {150, 24}, on | S::State_MouseOver},
+        {"field read-only", QStyle::PE_PanelLineEdit, {150, 24}, on | S::State_ReadOnly},
+        {"field disabled", QStyle::PE_PanelLineEdit, {150, 24}, S::State_Active},
+        {"field inactive window", QStyle::PE_PanelLineEdit, {150, 24}, S::State_Enabled},
+        {"field narrower", QStyle::PE_PanelLineEdit, {90, 24}, on | S::State_HasFocus},
+        {"radio off", QStyle::PE_IndicatorRadioButton, {13, 13}, on | S::State_Off},
+        {"radio on", QStyle::PE_IndicatorRadioButton, {13, 13}, on | S::State_On},
+        {"radio on focused",
+         QStyle::PE_IndicatorRadioButton,
+         {13, 13},
+         on | S::State_On | S::State_HasFocus},
+        {"radio hovered",
+         QStyle::PE_IndicatorRadioButton,
+         {13, 13},
+         on | S::State_Off | S::State_MouseOver},
+        {"radio pressed",
+         QStyle::PE_IndicatorRadioButton,
+         {13, 13},
+         on | S::State_Off | S::State_Sunken},
+        {"radio disabled",
+         QStyle::PE_IndicatorRadioButton,
+         {13, 13},
+         S::State_Active | S::State_On},
+    };
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("fusion")));
+    ASSERT_TRUE(plain);
+    ui::CachingStyle caching(QStyleFactory::create(QStringLiteral("fusion")));
+    const QPalette light = plain->standardPalette();
+    const std::vector<std::pair<const char*, QPalette>> palettes = {
+        {"light", light},
+        {"light read-only", ReadOnlyPalette(light)},
+        {"dark", DarkPalette(light)},
+        {"dark read-only", ReadOnlyPalette(DarkPalette(light))},
+    };
+    QPixmapCache::clear();
+    for (const int ratio : {1, 2}) {
+        for (const auto& [paletteName, palette] : palettes) {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(std::string(c.name) + ", " + paletteName + ", ratio " +
+                             std::to_string(ratio));
+                const QImage expected = Draw(*plain, c, palette, ratio);
+                // The first drawing fills the cache, the second copies from it.
+                EXPECT_LE(LargestChannelDifference(Draw(caching, c, palette, ratio), expected), 1);
+                EXPECT_LE(LargestChannelDifference(Draw(caching, c, palette, ratio), expected), 1);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
