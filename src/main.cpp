@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <future>
@@ -51,7 +52,9 @@ void AddOptions(QCommandLineParser& parser, const QCommandLineOption& screenshot
 //   folders are hidden until then and given back before anything else can
 //   need a plugin.
 // - The large sizes of the window icon (128 and 256 px, for task switchers)
-//   cost more to draw and send than all the small ones together.
+//   cost more to draw and send than all the small ones together. Only the
+//   main window gets them: the forms are its transient dialogs, and each
+//   window draws the icon's unheld sizes anew as it opens.
 class AfterFirstFrame : public QObject {
 public:
     explicit AfterFirstFrame(QCoreApplication& app)
@@ -84,7 +87,9 @@ private:
         finished_ = true;
         QCoreApplication::instance()->removeEventFilter(this);
         QCoreApplication::setLibraryPaths(paths_);
-        QApplication::setWindowIcon(orvanta::ui::ApplicationIcon());
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) window->setWindowIcon(orvanta::ui::ApplicationIcon());
+        }
     }
 
     QStringList paths_;

@@ -13,7 +13,8 @@ COrvantaApp::COrvantaApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(ui::ToQString(kProductName));
     setApplicationVersion(ui::ToQString(kVersion));
     setDesktopFileName(ui::ToQString(kDesktopFileName));
-    setWindowIcon(ui::ApplicationIcon(ui::IconSizes::UpTo64));  // the rest after the first frame
+    // Every window's icon; the main window adds the large sizes after its first frame.
+    setWindowIcon(ui::ApplicationIcon(ui::IconSizes::UpTo64));
     ui::InstallCachingStyle();  // forms repeat the same antialiased frames dozens of times
     RegisterWindows();
 }
