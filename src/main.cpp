@@ -1,5 +1,4 @@
 #include <fontconfig/fontconfig.h>
-#include <malloc.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -157,9 +156,6 @@ int main(int argc, char** argv) {
         parser.process(text);  // prints and exits for the text options
     }
 
-    // A handful of short-lived threads: one heap for all of them, rather than
-    // an arena of its own for the font thread's allocations (0.3 MiB resident).
-    mallopt(M_ARENA_MAX, 1);
     FontsOnTheSide fonts;
     orvanta::COrvantaApp app(argc, argv);
     orvanta::ui::StartupProbe::InstallIfAsked(app);
