@@ -46,19 +46,24 @@ struct Case {
     QStyle::State state;
 };
 
-std::unique_ptr<QStyleOption> MakeOption(const Case& c, const QPalette& palette, QPoint at) {
-    std::unique_ptr<QStyleOption> option;
+// Both kinds side by side: QStyleOption has no virtual destructor, so the
+// one in use is handed out by pointer and never deleted through it.
+struct Options {
+    QStyleOptionFrame frame;
+    QStyleOptionButton button;
+    QStyleOption* inUse = nullptr;
+};
+
+void MakeOption(Options& options, const Case& c, const QPalette& palette, QPoint at) {
     if (c.element == QStyle::PE_PanelLineEdit) {
-        auto frame = std::make_unique<QStyleOptionFrame>();
-        frame->lineWidth = 1;
-        option = std::move(frame);
+        options.frame.lineWidth = 1;
+        options.inUse = &options.frame;
     } else {
-        option = std::make_unique<QStyleOptionButton>();
+        options.inUse = &options.button;
     }
-    option->rect = QRect(at, c.size);
-    option->state = c.state;
-    option->palette = palette;
-    return option;
+    options.inUse->rect = QRect(at, c.size);
+    options.inUse->state = c.state;
+    options.inUse->palette = palette;
 }
 
 QImage Draw(const QStyle& style, const Case& c, const QPalette& palette, int ratio) {
@@ -67,8 +72,9 @@ QImage Draw(const QStyle& style, const Case& c, const QPalette& palette, int rat
     image.fill(palette.color(QPalette::Window));
     QPainter painter(&image);
     // Away from the origin, where the cached copy is drawn.
-    const auto option = MakeOption(c, palette, QPoint(7, 5));
-    style.drawPrimitive(c.element, option.get(), &painter, nullptr);
+    Options options;
+    MakeOption(options, c, palette, QPoint(7, 5));
+    style.drawPrimitive(c.element, options.inUse, &painter, nullptr);
     return image;
 }
 
