@@ -111,15 +111,18 @@ public:
               FcInit();
               if (appReady_.get_future().get()) QFontDatabase::families();
           }) {}
-    ~FontsOnTheSide() { Finish(false); }
+    // Should main end before the application object existed, the thread stops
+    // after fontconfig.
+    ~FontsOnTheSide() {
+        Tell(false);
+        Join();
+    }
     FontsOnTheSide(const FontsOnTheSide&) = delete;
     FontsOnTheSide& operator=(const FontsOnTheSide&) = delete;
 
     // The application object exists: Qt's font list may be built now.
     void AppReady() { Tell(true); }
-    // Waits for the thread; with no application yet, it stops after fontconfig.
-    void Finish(bool appExists = true) {
-        Tell(appExists);
+    void Join() {
         if (thread_.joinable()) thread_.join();
     }
 
@@ -169,7 +172,7 @@ int main(int argc, char** argv) {
     // Finished before the application object goes, whichever way main ends.
     const struct FinishFirst {
         FontsOnTheSide& fonts;
-        ~FinishFirst() { fonts.Finish(); }
+        ~FinishFirst() { fonts.Join(); }
     } finishFirst{fonts};
 
     if (parser.isSet(screenshot)) {
