@@ -3,9 +3,11 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QIconEngine>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QThread>
@@ -82,6 +84,65 @@ QString CacheKey(QStyle::PrimitiveElement element, const QStyleOption* option, q
         .arg(paletteHash, 0, 16);
 }
 
+// A standard icon asked of the style only when something first draws or
+// measures it. Until then nothing is read; afterwards every call goes to the
+// icon the style gave.
+class IconOnFirstUse final : public QIconEngine {
+public:
+    IconOnFirstUse(const QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+        : style_(const_cast<QStyle*>(style)),
+          widget_(const_cast<QWidget*>(widget)),
+          which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        // As the style's own icons paint: their picture for the device pixels.
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        // At a ratio of exactly 1 QIcon hands the size to its engine as it is.
+        return Real().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        // QIcon's own actualSize() would scale by the application's ratio.
+        return pixmap(size, mode, state).size();
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Real().availableSizes(mode, state);
+    }
+    // The style's arrows are never empty; asking must not read them.
+    bool isNull() override { return resolved_ && real_.isNull(); }
+    QString key() const override { return QStringLiteral("OrvantaIconOnFirstUse"); }
+    QIconEngine* clone() const override {
+        auto* copy = new IconOnFirstUse(style_.data(), which_, widget_.data());
+        copy->real_ = real_;
+        copy->resolved_ = resolved_;
+        return copy;
+    }
+
+private:
+    const QIcon& Real() {
+        if (!resolved_) {
+            resolved_ = true;
+            // The caching style's own base answers; should that style have been
+            // replaced meanwhile, whichever style the application has now.
+            const QStyle* style = style_ ? style_.data() : QApplication::style();
+            if (const auto* caching = qobject_cast<const CachingStyle*>(style)) {
+                style = caching->baseStyle();
+            }
+            real_ = style->standardIcon(which_, nullptr, widget_.data());
+        }
+        return real_;
+    }
+
+    QPointer<QStyle> style_;
+    QPointer<QWidget> widget_;
+    QStyle::StandardPixmap which_;
+    QIcon real_;
+    bool resolved_ = false;
+};
+
 }  // namespace
 
 CachingStyle::CachingStyle(QStyle* base) : QProxyStyle(base) {
@@ -128,6 +189,15 @@ void CachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         QPixmapCache::insert(key, pixmap);
     }
     painter->drawPixmap(rect.topLeft(), pixmap);
+}
+
+QIcon CachingStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    if (option == nullptr && (icon == SP_ToolBarHorizontalExtensionButton ||
+                              icon == SP_ToolBarVerticalExtensionButton)) {
+        return QIcon(new IconOnFirstUse(this, icon, widget));
+    }
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 void InstallCachingStyle() {

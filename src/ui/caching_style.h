@@ -9,6 +9,10 @@ namespace orvanta::ui {
 // drawn once per size, state and palette and then copied from QPixmapCache.
 // Everything else, and every style whose drawing is not known to depend on the
 // option alone, goes straight to the wrapped style.
+// The menu bar's extension arrow, which shows only when the menus do not fit,
+// is read from its picture files when it is first drawn or measured rather
+// than when the menu bar is built: the main window's first frame then decodes
+// no picture at all.
 class CachingStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -17,6 +21,8 @@ public:
     explicit CachingStyle(QStyle* base);
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 
 private:

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
@@ -146,6 +147,59 @@ TEST(CachingStyle, DrawsWhatTheWrappedStyleDrawsInEveryStateAndScale) {
             }
         }
     }
+}
+
+QImage Painted(const QIcon& icon, int side, qreal ratio) {
+    QImage image(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    icon.paint(&painter, QRect(0, 0, side, side));
+    return image;
+}
+
+// The menu bar's extension arrows are read when first used, and then are the
+// wrapped style's own pictures at every size and scale, copies included.
+TEST(CachingStyle, ExtensionArrowsAreTheWrappedStylesPictures) {
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(QStringLiteral("fusion")));
+    ASSERT_TRUE(plain);
+    ui::CachingStyle caching(QStyleFactory::create(QStringLiteral("fusion")));
+    for (const auto which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon expected = plain->standardIcon(which);
+        const QIcon deferred = caching.standardIcon(which);
+        EXPECT_FALSE(deferred.isNull());
+        const QIcon copy = deferred;  // shares the engine before anything is read
+        QIcon detached = deferred;
+        detached.detach();  // a clone made before anything is read
+        EXPECT_EQ(deferred.availableSizes(), expected.availableSizes());
+        for (const QIcon* icon : std::initializer_list<const QIcon*>{&deferred, &copy, &detached}) {
+            for (const int side : {8, 16, 32}) {
+                for (const qreal ratio : {1.0, 2.0}) {
+                    SCOPED_TRACE("side " + std::to_string(side) + ", ratio " +
+                                 std::to_string(ratio));
+                    EXPECT_EQ(icon->actualSize(QSize(side, side)),
+                              expected.actualSize(QSize(side, side)));
+                    EXPECT_EQ(icon->pixmap(QSize(side, side), ratio).toImage(),
+                              expected.pixmap(QSize(side, side), ratio).toImage());
+                    EXPECT_EQ(icon->pixmap(QSize(side, side), ratio, QIcon::Disabled).toImage(),
+                              expected.pixmap(QSize(side, side), ratio, QIcon::Disabled).toImage());
+                    EXPECT_EQ(Painted(*icon, side, ratio), Painted(expected, side, ratio));
+                }
+            }
+        }
+    }
+    // Asked with an option, or for any other picture, the wrapped style answers.
+    QStyleOption rtl;
+    rtl.direction = Qt::RightToLeft;
+    EXPECT_EQ(caching.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &rtl)
+                  .pixmap(16)
+                  .toImage(),
+              plain->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &rtl)
+                  .pixmap(16)
+                  .toImage());
+    EXPECT_EQ(caching.standardIcon(QStyle::SP_ArrowUp).pixmap(16).toImage(),
+              plain->standardIcon(QStyle::SP_ArrowUp).pixmap(16).toImage());
 }
 
 }  // namespace
