@@ -1,4 +1,5 @@
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -89,6 +90,9 @@ private:
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible()) window->setWindowIcon(orvanta::ui::ApplicationIcon());
         }
+        // Start-up and the large icon sizes leave freed pages behind in both
+        // threads' heaps; hand them back once, now that the window is up.
+        QTimer::singleShot(0, this, [] { malloc_trim(0); });
     }
 
     QStringList paths_;

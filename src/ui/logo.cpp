@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace orvanta::ui {
@@ -37,17 +38,13 @@ QPixmap DrawLogo(int size) {
 
 namespace {
 
-// The sizes up to 64 px are drawn as the icon is made, while fontconfig is
-// still reading its configuration on the other core (main.cpp), and held: 35
-// KiB. The large sizes (128 and 256 px, nine tenths of the pixels) are drawn
+// The sizes up to 64 px are drawn as the first icon is made, while fontconfig
+// is still reading its configuration on the other core (main.cpp), and held
+// once for all icons: 35 KiB. The large sizes (128 and 256 px, nine tenths of the pixels) are drawn
 // when the window system asks for them and not kept.
 class LogoIconEngine : public QIconEngine {
 public:
-    explicit LogoIconEngine(QList<int> sides) : sides_(std::move(sides)) {
-        for (const int side : sides_) {
-            if (side <= kHeldUpTo) held_.append(DrawLogo(side));
-        }
-    }
+    explicit LogoIconEngine(QList<int> sides) : sides_(std::move(sides)), held_(HeldLogos()) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         const int side = std::min(rect.width(), rect.height());
@@ -66,17 +63,29 @@ public:
     QString key() const override { return QStringLiteral("orvanta-logo"); }
 
 private:
-    static constexpr int kHeldUpTo = 64;
+    // The small sizes, drawn once and shared by every icon made while one
+    // still exists (the application's and the main window's).
+    static std::shared_ptr<const QList<QPixmap>> HeldLogos() {
+        static std::weak_ptr<const QList<QPixmap>> shared;
+        std::shared_ptr<const QList<QPixmap>> held = shared.lock();
+        if (!held) {
+            QList<QPixmap> drawn;
+            for (const int side : {16, 24, 32, 48, 64}) drawn.append(DrawLogo(side));
+            held = std::make_shared<const QList<QPixmap>>(std::move(drawn));
+            shared = held;
+        }
+        return held;
+    }
 
     QPixmap Logo(int side) const {
-        for (const QPixmap& pixmap : held_) {
+        for (const QPixmap& pixmap : *held_) {
             if (pixmap.width() == side) return pixmap;
         }
         return DrawLogo(side);
     }
 
     QList<int> sides_;
-    QList<QPixmap> held_;
+    std::shared_ptr<const QList<QPixmap>> held_;
 };
 
 }  // namespace
