@@ -11,8 +11,8 @@ namespace orvanta::ui {
 // option alone, goes straight to the wrapped style.
 // The menu bar's extension arrow, which shows only when the menus do not fit,
 // is read from its picture files when it is first drawn or measured rather
-// than when the menu bar is built: the main window's first frame then decodes
-// no picture at all.
+// than when the menu bar is built, so the main window's first frame does not
+// decode it.
 class CachingStyle : public QProxyStyle {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -38,10 +39,12 @@ QPixmap DrawLogo(int size) {
 
 namespace {
 
+constexpr int kHeldSides[] = {16, 24, 32, 48, 64};
+
 // The sizes up to 64 px are drawn as the first icon is made, while fontconfig
 // is still reading its configuration on the other core (main.cpp), and held
-// once for all icons: 35 KiB. The large sizes (128 and 256 px, nine tenths of the pixels) are drawn
-// when the window system asks for them and not kept.
+// once for all icons: 35 KiB. The large sizes (128 and 256 px, nine tenths of
+// the pixels) are drawn when the window system asks for them and not kept.
 class LogoIconEngine : public QIconEngine {
 public:
     explicit LogoIconEngine(QList<int> sides) : sides_(std::move(sides)), held_(HeldLogos()) {}
@@ -70,7 +73,7 @@ private:
         std::shared_ptr<const QList<QPixmap>> held = shared.lock();
         if (!held) {
             QList<QPixmap> drawn;
-            for (const int side : {16, 24, 32, 48, 64}) drawn.append(DrawLogo(side));
+            for (const int side : kHeldSides) drawn.append(DrawLogo(side));
             held = std::make_shared<const QList<QPixmap>>(std::move(drawn));
             shared = held;
         }
@@ -91,7 +94,7 @@ private:
 }  // namespace
 
 QIcon ApplicationIcon(IconSizes sizes) {
-    QList<int> sides{16, 24, 32, 48, 64};
+    QList<int> sides(std::begin(kHeldSides), std::end(kHeldSides));
     if (sizes == IconSizes::All) sides << 128 << 256;
     return QIcon(new LogoIconEngine(sides));
 }
