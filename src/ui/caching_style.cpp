@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QIconEngine>
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmapCache>
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QThread>
+#include <algorithm>
 #include <cmath>
 
 namespace orvanta::ui {
@@ -48,6 +50,22 @@ bool CopiesExactly(const QPainter* painter, const QRect& rect, qreal& ratio) {
     if (ratio != std::round(ratio) || t.m11() != ratio) return false;
     const QPointF at = t.map(QPointF(rect.topLeft()));
     return at.x() == std::round(at.x()) && at.y() == std::round(at.y());
+}
+
+// Where a panel drawn in `rect` shows on the device, in whole device pixels,
+// when the painter only scales and moves. A widget shows on the pixels its
+// edges round to, so at a fractional ratio (1.25, 1.5) a widget whose edge
+// falls between two pixels loses that pixel: a one-pixel outline drawn on the
+// widget's edge is then cut off there. False where the panel's edges are whole
+// device pixels already, as they always are at ratios 1 and 2.
+bool FallsBetweenDevicePixels(const QPainter* painter, const QRect& rect, QRect& onDevice) {
+    const QTransform& t = painter->deviceTransform();
+    if (t.type() > QTransform::TxScale || t.m11() != t.m22() || t.m11() <= 0) return false;
+    const QRectF exact = t.mapRect(QRectF(rect));
+    onDevice = QRect(QPoint(qRound(exact.left()), qRound(exact.top())),
+                     QPoint(qRound(exact.right()), qRound(exact.bottom())) - QPoint(1, 1));
+    if (onDevice.isEmpty()) return false;
+    return exact != QRectF(onDevice.topLeft(), onDevice.size());
 }
 
 // Drawn from the option alone, never from the widget, in the styles we wrap.
@@ -153,6 +171,13 @@ CachingStyle::CachingStyle(QStyle* base) : QProxyStyle(base) {
 
 void CachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
+    QRect onDevice;
+    // A styled panel's outline (a framed heading) lies on the widget's edges.
+    if (element == PE_Frame && option && painter &&
+        FallsBetweenDevicePixels(painter, option->rect, onDevice)) {
+        DrawOnDevicePixels(element, option, painter, widget, onDevice);
+        return;
+    }
     qreal ratio = 1;
     size_t paletteHash = 0;
     const QRect& rect = option ? option->rect : QRect();
@@ -189,6 +214,43 @@ void CachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         QPixmapCache::insert(key, pixmap);
     }
     painter->drawPixmap(rect.topLeft(), pixmap);
+}
+
+// The wrapped style draws the panel at the nearest whole ratio below (1 at
+// 1.25 and 1.5), as at that ratio, into the device pixels the widget shows on,
+// and the picture is put there pixel for pixel: every edge shows, each one as
+// wide as the others.
+void CachingStyle::DrawOnDevicePixels(PrimitiveElement element, const QStyleOption* option,
+                                      QPainter* painter, const QWidget* widget,
+                                      const QRect& onDevice) const {
+    const int whole = std::max(1, static_cast<int>(painter->deviceTransform().m11()));
+    // An image, not a pixmap: the style may be asked off the GUI thread.
+    QImage image(onDevice.size(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(whole);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHints(painter->renderHints());
+    p.setPen(painter->pen());
+    p.setBrush(painter->brush());
+    p.setFont(painter->font());
+    // At a whole ratio above 1 an odd pixel left over stays empty inside.
+    const QRect rect(0, 0, onDevice.width() / whole, onDevice.height() / whole);
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+        QStyleOptionFrame copy(*frame);
+        copy.rect = rect;
+        QProxyStyle::drawPrimitive(element, &copy, &p, widget);
+    } else {
+        QStyleOption copy(*option);
+        copy.rect = rect;
+        QProxyStyle::drawPrimitive(element, &copy, &p, widget);
+    }
+    p.end();
+    image.setDevicePixelRatio(1);  // copied pixel for pixel
+    painter->save();
+    // The painter's own coordinates, made device pixels.
+    painter->setWorldTransform(painter->deviceTransform().inverted() * painter->worldTransform());
+    painter->drawImage(onDevice.topLeft(), image);
+    painter->restore();
 }
 
 QIcon CachingStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,

@@ -13,6 +13,9 @@ namespace orvanta::ui {
 // is read from its picture files when it is first drawn or measured rather
 // than when the menu bar is built, so the main window's first frame does not
 // decode it.
+// At a fractional ratio, a styled panel whose edges fall between device pixels
+// (a framed heading) is drawn onto the whole pixels its widget shows on, so no
+// edge of its outline is cut off.
 class CachingStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -26,6 +29,9 @@ public:
                        const QWidget* widget = nullptr) const override;
 
 private:
+    void DrawOnDevicePixels(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget, const QRect& onDevice) const;
+
     bool cacheable_ = false;
 };
 

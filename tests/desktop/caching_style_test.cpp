@@ -56,7 +56,7 @@ struct Options {
 };
 
 void MakeOption(Options& options, const Case& c, const QPalette& palette, QPoint at) {
-    if (c.element == QStyle::PE_PanelLineEdit) {
+    if (c.element == QStyle::PE_PanelLineEdit || c.element == QStyle::PE_Frame) {
         options.frame.lineWidth = 1;
         options.inUse = &options.frame;
     } else {
@@ -105,6 +105,8 @@ TEST(CachingStyle, DrawsWhatTheWrappedStyleDrawsInEveryStateAndScale) {
         {"field disabled", QStyle::PE_PanelLineEdit, {150, 24}, S::State_Active},
         {"field inactive window", QStyle::PE_PanelLineEdit, {150, 24}, S::State_Enabled},
         {"field narrower", QStyle::PE_PanelLineEdit, {90, 24}, on | S::State_HasFocus},
+        // On whole device pixels the outline of a framed heading is untouched.
+        {"styled panel", QStyle::PE_Frame, {150, 24}, on},
         {"radio off", QStyle::PE_IndicatorRadioButton, {13, 13}, on | S::State_Off},
         {"radio on", QStyle::PE_IndicatorRadioButton, {13, 13}, on | S::State_On},
         {"radio on focused",
