@@ -1,6 +1,7 @@
 // Every window laid out offscreen, at the device pixel ratio the environment
-// asks for (QT_SCALE_FACTOR): no label is cut off, no two controls overlap,
-// nothing lies outside its window.
+// asks for (QT_SCALE_FACTOR, fractional ones included): no label is cut off,
+// no two controls overlap, nothing lies outside its window, and every framed
+// heading shows all four edges of its outline.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -8,13 +9,18 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QtMath>
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "shell/about_dlg.h"
@@ -45,6 +51,78 @@ bool IsInteractive(const QWidget* w) {
            qobject_cast<const QAbstractScrollArea*>(w);
 }
 
+// The device pixels a widget shows on in `window`'s picture: its edges,
+// scaled by the ratio, rounded to the nearest pixel.
+QRect OnDevice(const QWidget* w, qreal ratio) {
+    const QRect r = InWindow(w);
+    return QRect(
+        QPoint(qRound(r.left() * ratio), qRound(r.top() * ratio)),
+        QPoint(qRound((r.right() + 1) * ratio), qRound((r.bottom() + 1) * ratio)) - QPoint(1, 1));
+}
+
+bool Differs(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b)) >
+           24;
+}
+
+// Every framed label (a heading) shows all four edges of its outline in the
+// window's picture: on each side, within a device pixel or two of the edge, a
+// line of one colour, the same on all four sides.
+void ExpectFramesClosed(QWidget* window, const std::vector<QLabel*>& labels) {
+    const QImage picture = window->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const int depth = qCeil(ratio);  // how far inside the outline may lie
+    for (const QLabel* label : labels) {
+        if (label->frameShape() == QFrame::NoFrame || label->frameWidth() == 0) continue;
+        const QRect r = OnDevice(label, ratio);
+        ASSERT_TRUE(picture.rect().contains(r)) << Name(label);
+        // Inside the outline, beside the text's margin.
+        const QRgb inside = picture.pixel(r.left() + qCeil(3 * ratio), r.center().y());
+        struct Side {
+            const char* name;
+            QPoint start, along, inward;
+            int length;
+        };
+        const Side sides[] = {
+            {"top", r.topLeft(), {1, 0}, {0, 1}, r.width()},
+            {"bottom", r.bottomLeft(), {1, 0}, {0, -1}, r.width()},
+            {"left", r.topLeft(), {0, 1}, {1, 0}, r.height()},
+            {"right", r.topRight(), {0, 1}, {-1, 0}, r.height()},
+        };
+        std::vector<QRgb> colours;
+        for (const Side& side : sides) {
+            std::optional<QRgb> found;
+            for (int d = 0; d <= depth && !found; ++d) {
+                std::map<QRgb, int> seen;
+                int drawn = 0;
+                // The corners are left out: there the sides meet.
+                const int from = depth + 1;
+                for (int i = from; i < side.length - from; ++i) {
+                    const QPoint at = side.start + side.along * i + side.inward * d;
+                    const QRgb pixel = picture.pixel(at);
+                    if (Differs(pixel, inside)) {
+                        ++drawn;
+                        ++seen[pixel];
+                    }
+                }
+                if (drawn * 10 >= (side.length - 2 * from) * 9) {
+                    found = std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) {
+                                return a.second < b.second;
+                            })->first;
+                }
+            }
+            EXPECT_TRUE(found) << side.name << " edge missing: " << Name(label) << " at " << r.x()
+                               << "," << r.y() << " " << r.width() << "x" << r.height();
+            if (found) colours.push_back(*found);
+        }
+        for (const QRgb colour : colours) {
+            EXPECT_FALSE(Differs(colour, colours.front()))
+                << "edges of two colours: " << Name(label);
+        }
+    }
+}
+
 void ExpectLaidOutCleanly(QWidget* window) {
     window->show();
     QApplication::processEvents();
@@ -73,6 +151,7 @@ void ExpectLaidOutCleanly(QWidget* window) {
         EXPECT_LE(height, label->height()) << "cut off: " << Name(label);
         EXPECT_TRUE(bounds.contains(InWindow(label))) << "outside: " << Name(label);
     }
+    ExpectFramesClosed(window, labels);
     for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
         if (!group->isVisibleTo(window) || group->title().isEmpty()) continue;
         EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width())
@@ -143,8 +222,20 @@ int ExpectFieldsAligned(const ui::CalculatorDialog& form) {
     return gap;
 }
 
+// A heading whose outline lost its top edge.
+class OpenTopHeading : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter(this).fillRect(QRect(0, 0, width(), 3), palette().window());
+    }
+};
+
 // The checks must see what a user would: fields on top of each other, a
-// caption cut short.
+// caption cut short, a heading's outline open on one side.
 TEST(DesktopLayout, CheckerCatchesOverlapsAndCutOffLabels) {
     QDialog overlapping;
     overlapping.resize(400, 200);
@@ -162,6 +253,15 @@ TEST(DesktopLayout, CheckerCatchesOverlapsAndCutOffLabels) {
     auto* field = new QLineEdit(&narrow);
     field->setGeometry(QRect(QPoint(0, 100), field->sizeHint()));
     EXPECT_NONFATAL_FAILURE(ExpectLaidOutCleanly(&narrow), "cut off");
+
+    QDialog open;
+    open.resize(400, 200);
+    auto* heading = new OpenTopHeading(QStringLiteral("Heading"), &open);
+    heading->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    heading->setGeometry(8, 8, 320, 40);  // whole device pixels at every ratio tested
+    auto* below = new QLineEdit(&open);
+    below->setGeometry(QRect(QPoint(10, 100), below->sizeHint()));
+    EXPECT_NONFATAL_FAILURE(ExpectLaidOutCleanly(&open), "top edge missing");
 }
 
 TEST(DesktopLayout, EveryFormFitsItsTextsWithoutOverlaps) {
