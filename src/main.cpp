@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -45,30 +44,22 @@ void AddOptions(QCommandLineParser& parser, const QCommandLineOption& screenshot
     parser.addOption(open);
 }
 
-// Work that can wait until the first frame is on screen.
-// - The first frame draws only pictures built into Qt, which its own PNG
-//   reader reads; but loading any picture by name makes Qt open every
-//   image-format plugin first to ask whether it reads PNG. So the plugin
-//   folders are hidden until then and given back before anything else can
-//   need a plugin.
-// - The large sizes of the window icon (128 and 256 px, for task switchers)
-//   cost more to draw and send than all the small ones together. Only the
-//   main window gets them: the forms are its transient dialogs, and each
-//   window draws the icon's unheld sizes anew as it opens.
+// Work that can wait until the first frame is on screen: the large sizes of
+// the window icon (128 and 256 px, for task switchers) cost more to draw and
+// send than all the small ones together. Only the main window gets them: the
+// forms are its transient dialogs, and each window draws the icon's unheld
+// sizes anew as it opens.
 class AfterFirstFrame : public QObject {
 public:
-    explicit AfterFirstFrame(QCoreApplication& app)
-        : QObject(&app), paths_(QCoreApplication::libraryPaths()) {
-        QCoreApplication::setLibraryPaths({});
+    explicit AfterFirstFrame(QCoreApplication& app) : QObject(&app) {
         app.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && !waiting_ && qobject_cast<QWindow*>(watched)) {
-            // Printing needs its plugin: should the window never be exposed
-            // (a window manager that starts the program minimised), give the
-            // folders back a while after it was shown.
+            // Should the window never be exposed (a window manager that starts
+            // the program minimised), its task bar entry still gets the icon.
             waiting_ = true;
             QTimer::singleShot(3000, this, &AfterFirstFrame::Finish);
         } else if (event->type() == QEvent::Expose) {
@@ -86,7 +77,6 @@ private:
         if (finished_) return;
         finished_ = true;
         QCoreApplication::instance()->removeEventFilter(this);
-        QCoreApplication::setLibraryPaths(paths_);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible()) window->setWindowIcon(orvanta::ui::ApplicationIcon());
         }
@@ -95,7 +85,6 @@ private:
         QTimer::singleShot(0, this, [] { malloc_trim(0); });
     }
 
-    QStringList paths_;
     bool waiting_ = false;
     bool finished_ = false;
 };
