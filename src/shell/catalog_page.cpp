@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/framed_heading.h"
 #include "ui/keys.h"
 #include "ui/qt_text.h"
 
@@ -22,14 +23,8 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     setFont(QFont(QStringLiteral("Arial"), 10));
 
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(ui::ToQString(info.heading), this);
-    heading->setObjectName(QStringLiteral("heading"));
-    heading->setAlignment(Qt::AlignCenter);
-    // The style's own panel: a closed outline on the light page and in a dark
-    // palette alike, where a sunken bevel loses its light edges.
-    heading->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    heading->setMargin(4);
-    layout->addWidget(heading);
+    layout->addWidget(
+        ui::MakeHeadingLabel(ui::ToQString(info.heading), HeadingStyle::Framed, this));
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("entries"));

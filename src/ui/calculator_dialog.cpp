@@ -15,6 +15,7 @@
 #include "forms/form_protocol.h"
 #include "ui/field_help.h"
 #include "ui/field_label.h"
+#include "ui/framed_heading.h"
 #include "ui/keys.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
@@ -30,16 +31,7 @@ constexpr int kFieldWidth = 150;
 constexpr int kLabelGap = 12;
 
 QLabel* MakeHeading(const FormDescription& form, QWidget* parent) {
-    auto* heading = new QLabel(ToQString(form.HeadingText()), parent);
-    heading->setObjectName(QStringLiteral("heading"));
-    heading->setAlignment(Qt::AlignCenter);
-    if (form.headingStyle == HeadingStyle::Framed) {
-        // The style's own panel: a closed outline in light and dark palettes,
-        // where a sunken bevel loses its light edges on a light window.
-        heading->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-        heading->setMargin(4);
-    }
-    return heading;
+    return MakeHeadingLabel(ToQString(form.HeadingText()), form.headingStyle, parent);
 }
 
 QLabel* MakeLabel(std::string_view text, LabelAlignment alignment, QWidget* parent) {
