@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "forms/product.h"
+#include "ui/keys.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"
 #include "ui/report_window.h"
@@ -59,7 +60,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), link_(new QLabel(this))
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(frame);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    ok->setFocus();
+    ui::ButtonFocusFrame::Install(this);
+    ui::FocusVisibly(ok);
 }
 
 }  // namespace orvanta

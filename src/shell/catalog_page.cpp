@@ -77,8 +77,10 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
             key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
         const auto from = std::find(entries_.begin(), entries_.end(), watched);
         // Some desktop themes let Enter press the focused radio button and
-        // end there; here Enter opens the chosen entry, as "OK" does.
+        // end there; here Enter chooses the entry that has the focus and
+        // opens it, whether or not an arrow or Space chose it first.
         if (ui::IsPlainEnter(*press) && from != entries_.end()) {
+            if ((*from)->hasFocus()) (*from)->setChecked(true);
             emit entryActivated();
             return true;
         }
@@ -91,7 +93,7 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
             QRadioButton* target =
                 entries_[ArrowTarget(static_cast<std::size_t>(from - entries_.begin()), key)];
             target->setChecked(true);
-            target->setFocus(Qt::OtherFocusReason);
+            ui::FocusVisibly(target);
             return true;
         }
     }
@@ -110,7 +112,7 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
 void CatalogPage::FocusEntry() {
     if (entries_.empty()) return;
     QAbstractButton* target = group_->checkedButton();
-    (target ? target : entries_.front())->setFocus(Qt::OtherFocusReason);
+    ui::FocusVisibly(target ? target : entries_.front());
 }
 
 }  // namespace orvanta

@@ -22,12 +22,12 @@ public:
     std::size_t EntryCount() const { return entries_.size(); }
     QRadioButton* Entry(std::size_t index) const { return entries_.at(index); }
     bool IsEntryChecked(std::size_t index) const;
-    // The chosen entry takes the focus, or the first one when none is chosen.
+    // The chosen entry takes the focus, or the first one when none is chosen,
+    // and shows its focus frame.
     void FocusEntry();
 
 signals:
-    // A double-click chose an entry, or Enter was pressed on one: open the
-    // chosen entry.
+    // A double-click or Enter chose an entry: open it.
     void entryActivated();
 
 protected:

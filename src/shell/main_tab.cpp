@@ -9,6 +9,7 @@
 #include "shell/about_dlg.h"
 #include "shell/catalog_page.h"
 #include "shell/tab_ctrl.h"
+#include "ui/keys.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
 
@@ -57,13 +58,19 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
-    ok_->setFocus(Qt::OtherFocusReason);
+    // At start as later on: the user sees where Enter will act.
+    ui::ButtonFocusFrame::Install(this);
+    ui::FocusVisibly(ok_);
 }
 
 void MAIN_TAB::OpenChosenCalculator() {
     const CatalogPage* page = tab_->CatalogPageTable[tab_->CurrentPageIndex];
     for (std::size_t i = 0; i < page->EntryCount(); ++i) {
-        if (page->IsEntryChecked(i)) ui::OpenWindow(page->Info().entries[i].opens, this);
+        if (page->IsEntryChecked(i)) {
+            ui::OpenWindow(page->Info().entries[i].opens, this);
+            // The focus comes back where it was, framed.
+            ui::ShowFocusFrames(this);
+        }
     }
 }
 
@@ -92,6 +99,7 @@ void MAIN_TAB::keyPressEvent(QKeyEvent* event) {
 void MAIN_TAB::ShowAbout() {
     CAboutDlg about(this);
     about.exec();
+    ui::ShowFocusFrames(this);
 }
 
 }  // namespace orvanta

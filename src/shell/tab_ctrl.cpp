@@ -66,10 +66,19 @@ void TAB_Ctrl::PlacePages() {
     }
 }
 
-void TAB_Ctrl::OnTabClick() { ShowPage(tabBar_->currentIndex()); }
+void TAB_Ctrl::OnTabClick() {
+    // A click on the tab already shown, or beside the tabs, changes nothing.
+    const int index = tabBar_->currentIndex();
+    if (index != CurrentPageIndex) ShowPage(index);
+}
 
 void TAB_Ctrl::ShowPage(int index) {
-    if (index < 0 || index >= PageCount || index == CurrentPageIndex) return;
+    if (index < 0 || index >= PageCount) return;
+    // The page key of the page on display still takes the user to its entries.
+    if (index == CurrentPageIndex) {
+        CurrentPage()->FocusEntry();
+        return;
+    }
     CatalogPageTable[CurrentPageIndex]->hide();
     CurrentPageIndex = index;
     if (tabBar_->currentIndex() != index) tabBar_->setCurrentIndex(index);

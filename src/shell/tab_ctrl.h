@@ -42,7 +42,8 @@ public:
     void OnTabClick();
     // The one page change, for a click and for the keyboard alike: hides the
     // page on display, shows page `index` (its tab selected) and focuses its
-    // chosen entry, or its first. The page already shown changes nothing.
+    // chosen entry, or its first, with its focus frame. On the page already
+    // shown only the focus moves.
     void ShowPage(int index);
     void ShowNextPage();
     void ShowPreviousPage();

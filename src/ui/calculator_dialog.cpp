@@ -1,8 +1,10 @@
 #include "ui/calculator_dialog.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "forms/form_protocol.h"
 #include "ui/field_help.h"
@@ -137,6 +140,11 @@ CalculatorDialog::CalculatorDialog(const FormDescription& form, QWidget* owner)
         first->setDefault(true);
         first->setFocus();
     }
+    if (chooserOk_) {
+        chooserOk_->installEventFilter(this);
+        cancel_->installEventFilter(this);
+    }
+    ButtonFocusFrame::Install(this);
 }
 
 QPushButton* CalculatorDialog::MakeOkButton(const QString& objectName, QWidget* parent) {
@@ -164,29 +172,62 @@ QWidget* CalculatorDialog::BuildChoices() {
 }
 
 bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
-    const auto choice = std::find(choices_.begin(), choices_.end(), watched);
-    if (event->type() != QEvent::KeyPress || !chooserOk_ || choice == choices_.end()) {
-        return QDialog::eventFilter(watched, event);
-    }
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const auto* press = static_cast<QKeyEvent*>(event);
-    if (!IsUnmodified(*press)) return false;
+    if (auto* field = qobject_cast<QLineEdit*>(watched)) {
+        // Enter in a field presses the default "OK" here rather than in the
+        // dialog: with some platform themes (GTK among them) a group box
+        // around the field takes Enter as a press of its own and keeps it.
+        if (IsPlainEnter(*press)) {
+            for (QPushButton* button : findChildren<QPushButton*>()) {
+                if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                    button->click();
+                    return true;
+                }
+            }
+            return false;
+        }
+        // A result has one thing to copy, its figure, whether or not the
+        // user selected it first.
+        if (field->isReadOnly() && press->matches(QKeySequence::Copy) &&
+            !field->hasSelectedText()) {
+            if (!field->text().isEmpty()) QGuiApplication::clipboard()->setText(field->text());
+            return true;
+        }
+        return false;
+    }
+    if (!chooserOk_ || !IsUnmodified(*press)) return QDialog::eventFilter(watched, event);
     const int key = press->key();
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    const bool arrow = back || key == Qt::Key_Down || key == Qt::Key_Right;
+    const auto choice = std::find(choices_.begin(), choices_.end(), watched);
+    if (choice == choices_.end()) {
+        // From "OK" or "Cancel" an arrow walks the tab order; where it lands
+        // on a choice, it chooses it, as it does among the choices.
+        if (!arrow) return false;
+        focusNextPrevChild(!back);
+        const auto landed = std::find(choices_.begin(), choices_.end(), focusWidget());
+        if (landed != choices_.end()) (*landed)->setChecked(true);
+        ShowFocusFrames(this);
+        return true;
+    }
     // Some desktop themes let Enter press the focused radio button and end
-    // there; in a chooser Enter on a choice presses "OK", as in any dialog.
+    // there; in a chooser Enter chooses the choice that has the focus and
+    // presses "OK", which opens it.
     if (IsPlainEnter(*press)) {
+        if ((*choice)->hasFocus()) (*choice)->setChecked(true);
         chooserOk_->click();
         return true;
     }
     // An arrow chooses the choice it lands on, as on the catalogue pages, so
     // that Enter then opens the one that has the focus.
-    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
-    if (back || key == Qt::Key_Down || key == Qt::Key_Right) {
+    if (arrow) {
         const auto count = static_cast<std::ptrdiff_t>(choices_.size());
         const std::ptrdiff_t at = choice - choices_.begin();
         QRadioButton* target =
             choices_[static_cast<std::size_t>((at + (back ? count - 1 : 1)) % count)];
         target->setChecked(true);
-        target->setFocus(Qt::OtherFocusReason);
+        FocusVisibly(target);
         return true;
     }
     return false;
@@ -201,6 +242,7 @@ QLineEdit* CalculatorDialog::MakeInputField(std::size_t section, std::size_t fie
                                 WithoutMnemonic(label->text()), parent);
     label->setBuddy(edit);
     ShowInputHelp(edit, input);
+    edit->installEventFilter(this);
     grid->addWidget(label, row, column);
     grid->addWidget(edit, row, column + 1);
     return edit;
@@ -226,6 +268,7 @@ QLineEdit* CalculatorDialog::MakeResultField(std::size_t section, std::size_t re
         palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
     }
     edit->setPalette(palette);
+    edit->installEventFilter(this);
     return edit;
 }
 
@@ -331,13 +374,22 @@ void CalculatorDialog::AlignFieldColumns() {
     }
 }
 
-void CalculatorDialog::PressOk(std::size_t section) { ComputeSection(form_, section, *this); }
+void CalculatorDialog::PressOk(std::size_t section) {
+    firstBadField_ = nullptr;
+    ComputeSection(form_, section, *this);
+    // The user corrects the first field that gave a message at once: it
+    // takes the focus with its text selected. Otherwise the focus stays.
+    if (QLineEdit* bad = std::exchange(firstBadField_, nullptr)) {
+        FocusVisibly(bad);
+        bad->selectAll();
+    }
+}
 
 void CalculatorDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!focusedOnce_) {
         focusedOnce_ = true;
-        if (QPushButton* first = OkButton(0)) first->setFocus(Qt::OtherFocusReason);
+        if (QPushButton* first = OkButton(0)) FocusVisibly(first);
     }
 }
 
@@ -365,7 +417,8 @@ QRadioButton* CalculatorDialog::ChoiceButton(std::size_t choice) const {
 }
 
 std::u16string CalculatorDialog::InputText(std::size_t section, std::size_t field) const {
-    const QLineEdit* edit = InputField(section, field);
+    QLineEdit* edit = InputField(section, field);
+    lastReadField_ = edit;
     return edit ? ToUtf16(edit->text()) : std::u16string();
 }
 
@@ -378,6 +431,8 @@ void CalculatorDialog::SetResultText(std::size_t section, std::size_t result,
 }
 
 void CalculatorDialog::ShowMessage(std::string_view caption, std::string_view text) {
+    // Every message is about the field read just before it.
+    if (!firstBadField_) firstBadField_ = lastReadField_;
     ui::ShowMessage(this, ToQString(caption), ToQString(text));
 }
 
@@ -386,6 +441,10 @@ bool CalculatorDialog::IsChoiceChecked(std::size_t choice) const {
     return radio && radio->isChecked();
 }
 
-void CalculatorDialog::OpenWindow(std::string_view className) { ui::OpenWindow(className, this); }
+void CalculatorDialog::OpenWindow(std::string_view className) {
+    ui::OpenWindow(className, this);
+    // The focus comes back where it was, framed.
+    ShowFocusFrames(this);
+}
 
 }  // namespace orvanta::ui

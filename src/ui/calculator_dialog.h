@@ -83,6 +83,10 @@ private:
     QPushButton* chooserOk_ = nullptr;
     QPushButton* cancel_ = nullptr;
     bool focusedOnce_ = false;
+    // The field the protocol read last, and the first one of this press that
+    // gave a message.
+    mutable QLineEdit* lastReadField_ = nullptr;
+    QLineEdit* firstBadField_ = nullptr;
 };
 
 }  // namespace orvanta::ui

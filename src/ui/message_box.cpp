@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <utility>
 
+#include "ui/keys.h"
+
 namespace orvanta::ui {
 namespace {
 
@@ -34,6 +36,7 @@ void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
         button->setIcon(QIcon());
         button->setText(QStringLiteral("OK"));
     }
+    ButtonFocusFrame::Install(&box);
     box.exec();
 }
 

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "catalogue/catalogue.h"
 #include "ratios/balance_sheet_ratios.h"
 #include "support/modal.h"
 #include "ui/window_registry.h"
@@ -119,6 +120,11 @@ TEST(CalculatorDialog, ResultsLookReadOnlyInLightAndDarkPalettes) {
         QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), "15.00");
+        // Nothing selected: Ctrl+C copies the whole figure all the same.
+        result->deselect();
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), "15.00");
     }
     QApplication::setPalette(original);
 }
@@ -181,6 +187,49 @@ TEST(CalculatorDialog, BadFieldsShowRealMessageBoxesInOrder) {
         EXPECT_EQ(s.buttonText, form.OkButton(0)->text());
     }
     EXPECT_EQ(form.ResultField(0, 0)->text(), "NaN");
+}
+
+// The first field of the pressed section that gave a message takes the focus
+// with its text selected; a press without messages leaves the focus alone.
+TEST(CalculatorDialog, TheFirstBadFieldOfThePressTakesTheFocus) {
+    struct Case {
+        const char* form;
+        std::size_t section;
+        std::vector<const char*> inputs;
+        int badField;  // -1: no message, the focus stays on "OK"
+    };
+    const Case cases[] = {
+        {"ROA_3_2", 0, {"abc", "1000"}, 0},
+        {"ROA_3_2", 0, {"150", "1,5"}, 1},
+        {"ROA_3_2", 0, {"", "x"}, 0},
+        {"ROA_3_2", 0, {"150", "0"}, -1},
+        {"NORIMAS_GAUTI_PELNAS_5_9", 1, {"1000", "50", "-3", "x"}, 2},
+        {"NORIMAS_GAUTI_PELNAS_5_9", 2, {"1200", "1000"}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.inputs.front());
+        RecordedMessages messages;
+        const FormDescription* description = FindFormDescription(c.form);
+        ASSERT_NE(description, nullptr);
+        ui::CalculatorDialog form(*description);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        // Another section's bad text gives no message and keeps its focus.
+        if (form.SectionCount() > 1) form.InputField(0, 0)->setText("bad");
+        for (std::size_t f = 0; f < c.inputs.size(); ++f)
+            form.InputField(c.section, f)->setText(c.inputs[f]);
+        form.OkButton(c.section)->setFocus();
+        form.OkButton(c.section)->click();
+        if (c.badField < 0) {
+            EXPECT_TRUE(messages.messages.empty());
+            EXPECT_EQ(form.focusWidget(), form.OkButton(c.section));
+            continue;
+        }
+        QLineEdit* bad = form.InputField(c.section, static_cast<std::size_t>(c.badField));
+        EXPECT_EQ(form.focusWidget(), bad);
+        EXPECT_EQ(bad->selectedText(), bad->text());
+        EXPECT_TRUE(form.testAttribute(Qt::WA_KeyboardFocusChange));
+    }
 }
 
 TEST(CalculatorDialog, EscapeAndCancelClose) {
