@@ -96,6 +96,19 @@ expect_window "2. ROA (Return on Assets)"
 press -k Escape
 expect_window "Orvanta"
 
+# Alt+N on the page already shown puts the focus on its chosen entry, and
+# Enter on a focused entry opens it, chosen or not.
+press -M alt 1 -m alt
+press -k Return
+expect_window "2. ROA (Return on Assets)"
+press -k Escape
+expect_window "Orvanta"
+press -M alt 2 -m alt
+press -k Return
+expect_window "3. Employee turnover rate"
+press -k Escape
+expect_window "Orvanta"
+
 # The mortgage chooser, the payment plan form and its report.
 press -M alt 5 -m alt
 press -k Right
