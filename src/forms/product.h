@@ -2,10 +2,12 @@
 
 #include <string_view>
 
+#include "orvanta_version.h"
+
 namespace orvanta {
 
 inline constexpr std::string_view kProductName = "Orvanta";
-inline constexpr std::string_view kVersion = "1.8.2";
+inline constexpr std::string_view kVersion = ORVANTA_VERSION;
 inline constexpr std::string_view kDesktopFileName = "org.example.Orvanta";
 // Shown in the About box and, in capitals, at the foot of the payment plan.
 inline constexpr std::string_view kWebAddress = "https://orvanta.example/";
