@@ -19,16 +19,15 @@
 #include <string>
 
 #include "investment/mortgage_plan.h"
-#include "shell/calculators.h"
 #include "shell/orvanta_app.h"
+#include "shell/register_windows.h"
+#include "ui/first_frame.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
 
 namespace {
 
-// Qt paints and flushes a window inside the handler of its first Expose with
-// the window exposed; on X that event comes back from the server, so one
-// pass of the event loop after show() is not enough.
+// Waits for the first frame of one window (see ui/first_frame.h).
 class ExposeWatch : public QObject {
 public:
     explicit ExposeWatch(QWidget& window) : window_(window) {
@@ -47,12 +46,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && watched == window_.windowHandle() &&
-            window_.windowHandle()->isExposed()) {
-            // The filter sees the event before Qt paints: count it as shown
-            // once this pass of the loop is over.
-            exposed_ = true;
-        }
+        // Counted as shown once this pass of the loop is over.
+        const QWindow* window = orvanta::ui::ExposedWindow(watched, event);
+        if (window && window == window_.windowHandle()) exposed_ = true;
         return false;
     }
 

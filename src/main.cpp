@@ -15,8 +15,9 @@
 #include <thread>
 
 #include "forms/product.h"
-#include "shell/command_line.h"
 #include "shell/orvanta_app.h"
+#include "shell/screenshot.h"
+#include "ui/first_frame.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"
 #include "ui/startup_probe.h"
@@ -62,12 +63,9 @@ protected:
             // the program minimised), its task bar entry still gets the icon.
             waiting_ = true;
             QTimer::singleShot(3000, this, &AfterFirstFrame::Finish);
-        } else if (event->type() == QEvent::Expose) {
-            auto* window = qobject_cast<QWindow*>(watched);
+        } else if (orvanta::ui::ExposedWindow(watched, event)) {
             // After this expose has been painted.
-            if (window && window->isExposed()) {
-                QTimer::singleShot(0, this, &AfterFirstFrame::Finish);
-            }
+            QTimer::singleShot(0, this, &AfterFirstFrame::Finish);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "forms/product.h"
-#include "ui/keys.h"
+#include "ui/focus_frame.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"
-#include "ui/report_window.h"
+#include "ui/window_registry.h"
 
 namespace orvanta {
 

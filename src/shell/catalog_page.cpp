@@ -10,9 +10,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/focus_frame.h"
+#include "ui/fonts.h"
 #include "ui/framed_heading.h"
 #include "ui/keys.h"
 #include "ui/qt_text.h"
+#include "ui/radio_group_keys.h"
 
 namespace orvanta {
 
@@ -20,7 +23,7 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     : QWidget(parent), info_(info), group_(new QButtonGroup(this)) {
     setObjectName(ui::ToQString(info.pageClass));
     setAccessibleName(ui::ToQString(info.heading));
-    setFont(QFont(QStringLiteral("Arial"), 10));
+    setFont(ui::FormFont());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
@@ -45,6 +48,8 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     }
     grid->setRowStretch(std::max(rows[0], rows[1]), 1);
     layout->addWidget(frame, 1);
+    keys_ = {entries_, [this](std::size_t from, int key) { return ArrowTarget(from, key); },
+             [this] { emit entryActivated(); }};
 }
 
 bool CatalogPage::IsEntryChecked(std::size_t index) const {
@@ -65,37 +70,17 @@ std::size_t CatalogPage::ArrowTarget(std::size_t from, int key) const {
         const std::vector<std::size_t>& other = columns_[1 - column];
         return other[std::min(row, other.size() - 1)];
     }
-    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
-    return order[(at + (forward ? 1 : order.size() - 1)) % order.size()];
+    return order[ui::StepInOrder(at, order.size(), key)];
 }
 
 bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* press = static_cast<QKeyEvent*>(event);
-        const int key = press->key();
-        const bool arrow =
-            key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
-        const auto from = std::find(entries_.begin(), entries_.end(), watched);
-        // Some desktop themes let Enter press the focused radio button and
-        // end there; here Enter chooses the entry that has the focus and
-        // opens it, whether or not an arrow or Space chose it first.
-        if (ui::IsPlainEnter(*press) && from != entries_.end()) {
-            if ((*from)->hasFocus()) (*from)->setChecked(true);
-            emit entryActivated();
-            return true;
-        }
-        if (arrow && from != entries_.end()) {
-            // With a modifier an arrow does nothing here, rather than let the
-            // buttons' own geometric search wander off.
-            if (!ui::IsUnmodified(*press)) return true;
-            // An arrow chooses where it lands, as radio buttons do on every
-            // desktop, so that Enter then opens the entry that has the focus.
-            QRadioButton* target =
-                entries_[ArrowTarget(static_cast<std::size_t>(from - entries_.begin()), key)];
-            target->setChecked(true);
-            ui::FocusVisibly(target);
-            return true;
-        }
+    if (keys_.HandleKeyPress(watched, event)) return true;
+    // With a modifier an arrow does nothing here, rather than let the
+    // buttons' own geometric search wander off.
+    if (event->type() == QEvent::KeyPress &&
+        ui::IsArrowKey(static_cast<QKeyEvent*>(event)->key()) &&
+        std::find(entries_.begin(), entries_.end(), watched) != entries_.end()) {
+        return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shell/catalogue.h"
+#include "ui/radio_group_keys.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -43,6 +44,8 @@ private:
     std::vector<QRadioButton*> entries_;
     // Entry indices down the left column, then down the right one.
     std::vector<std::size_t> columns_[2];
+    // Enter and the arrows among the entries.
+    ui::RadioGroupKeys keys_;
 };
 
 }  // namespace orvanta

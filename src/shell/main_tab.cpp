@@ -9,7 +9,8 @@
 #include "shell/about_dlg.h"
 #include "shell/catalog_page.h"
 #include "shell/tab_ctrl.h"
-#include "ui/keys.h"
+#include "ui/focus_frame.h"
+#include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/window_registry.h"
 
@@ -24,7 +25,7 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("MAIN_TAB"));
     setWindowTitle(QStringLiteral("Orvanta"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(ui::ProgramFont(8));
 
     QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("E&xit"), this, &QDialog::reject)
@@ -33,14 +34,13 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
     help->addAction(QStringLiteral("&About Orvanta..."), this, &MAIN_TAB::ShowAbout)
         ->setObjectName(QStringLiteral("about"));
 
-    for (int i = 0; i < tab_->PageCount; ++i) {
-        tab_->TabBar()->insertTab(i, ui::ToQString(tab_->CatalogPageTable[i]->Info().tabCaption));
+    for (int i = 0; i < TAB_Ctrl::PageCount; ++i) {
+        tab_->TabBar()->insertTab(i, ui::ToQString(tab_->CatalogPageTable(i)->Info().tabCaption));
+        connect(tab_->CatalogPageTable(i), &CatalogPage::entryActivated, this,
+                &MAIN_TAB::OpenChosenCalculator);
     }
     tab_->TabBar()->setCurrentIndex(0);
     tab_->InitPages();
-    for (CatalogPage* page : tab_->CatalogPageTable) {
-        connect(page, &CatalogPage::entryActivated, this, &MAIN_TAB::OpenChosenCalculator);
-    }
 
     ok_->setObjectName(QStringLiteral("ok"));
     cancel_->setObjectName(QStringLiteral("cancel"));
@@ -64,7 +64,7 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
 }
 
 void MAIN_TAB::OpenChosenCalculator() {
-    const CatalogPage* page = tab_->CatalogPageTable[tab_->CurrentPageIndex];
+    const CatalogPage* page = tab_->CurrentPage();
     for (std::size_t i = 0; i < page->EntryCount(); ++i) {
         if (page->IsEntryChecked(i)) {
             ui::OpenWindow(page->Info().entries[i].opens, this);

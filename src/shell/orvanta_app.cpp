@@ -1,8 +1,8 @@
 #include "shell/orvanta_app.h"
 
 #include "forms/product.h"
-#include "shell/calculators.h"
 #include "shell/main_tab.h"
+#include "shell/register_windows.h"
 #include "ui/caching_style.h"
 #include "ui/logo.h"
 #include "ui/qt_text.h"

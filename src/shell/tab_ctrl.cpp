@@ -28,23 +28,23 @@ void CatalogTabBar::wheelEvent(QWheelEvent* event) { event->ignore(); }
 TAB_Ctrl::TAB_Ctrl(QWidget* parent) : QWidget(parent), tabBar_(new CatalogTabBar(this)) {
     setObjectName(QStringLiteral("TAB_Ctrl"));
     for (int i = 0; i < PageCount; ++i) {
-        CatalogPageTable[i] = new CatalogPage(Catalogue()[i], this);
-        CatalogPageTable[i]->hide();
+        pages_[i] = new CatalogPage(Catalogue()[i], this);
+        pages_[i]->hide();
     }
     connect(tabBar_, &CatalogTabBar::leftButtonPressed, this, &TAB_Ctrl::OnTabClick);
 }
 
 void TAB_Ctrl::InitPages() {
-    CurrentPageIndex = 0;
+    current_ = 0;
     for (int i = 0; i < PageCount; ++i) {
         if (i == 0)
-            CatalogPageTable[i]->show();
+            pages_[i]->show();
         else
-            CatalogPageTable[i]->hide();
+            pages_[i]->hide();
     }
     // The control is as large as the largest page under the strip.
     QSize page;
-    for (const CatalogPage* p : CatalogPageTable) page = page.expandedTo(p->sizeHint());
+    for (const CatalogPage* p : pages_) page = page.expandedTo(p->sizeHint());
     tabBar_->adjustSize();
     const int width = std::max(tabBar_->sizeHint().width(), page.width()) + 4;
     tabBar_->setGeometry(0, 0, width, tabBar_->sizeHint().height());
@@ -60,29 +60,29 @@ void TAB_Ctrl::PlacePages() {
     const int width = client.right() - tab0.left() - 1;
     const int height = client.bottom() - y - 1;
     for (int i = 0; i < PageCount; ++i) {
-        CatalogPageTable[i]->setGeometry(x, y, width, height);
-        CatalogPageTable[i]->raise();
-        CatalogPageTable[i]->setVisible(i == CurrentPageIndex);
+        pages_[i]->setGeometry(x, y, width, height);
+        pages_[i]->raise();
+        pages_[i]->setVisible(i == current_);
     }
 }
 
 void TAB_Ctrl::OnTabClick() {
     // A click on the tab already shown, or beside the tabs, changes nothing.
     const int index = tabBar_->currentIndex();
-    if (index != CurrentPageIndex) ShowPage(index);
+    if (index != current_) ShowPage(index);
 }
 
 void TAB_Ctrl::ShowPage(int index) {
     if (index < 0 || index >= PageCount) return;
     // The page key of the page on display still takes the user to its entries.
-    if (index == CurrentPageIndex) {
+    if (index == current_) {
         CurrentPage()->FocusEntry();
         return;
     }
-    CatalogPageTable[CurrentPageIndex]->hide();
-    CurrentPageIndex = index;
+    pages_[current_]->hide();
+    current_ = index;
     if (tabBar_->currentIndex() != index) tabBar_->setCurrentIndex(index);
-    CatalogPage* page = CatalogPageTable[CurrentPageIndex];
+    CatalogPage* page = pages_[current_];
     page->show();
     page->FocusEntry();
     // Screen readers hear the new page by its heading before the entry.
@@ -90,9 +90,9 @@ void TAB_Ctrl::ShowPage(int index) {
     QAccessible::updateAccessibility(&shown);
 }
 
-void TAB_Ctrl::ShowNextPage() { ShowPage((CurrentPageIndex + 1) % PageCount); }
+void TAB_Ctrl::ShowNextPage() { ShowPage((current_ + 1) % PageCount); }
 
-void TAB_Ctrl::ShowPreviousPage() { ShowPage((CurrentPageIndex + PageCount - 1) % PageCount); }
+void TAB_Ctrl::ShowPreviousPage() { ShowPage((current_ + PageCount - 1) % PageCount); }
 
 void TAB_Ctrl::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

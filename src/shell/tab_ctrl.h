@@ -33,9 +33,12 @@ class TAB_Ctrl : public QWidget {
 public:
     explicit TAB_Ctrl(QWidget* parent);
 
-    int PageCount = kCatalogPageCount;
-    std::array<CatalogPage*, kCatalogPageCount> CatalogPageTable{};
-    int CurrentPageIndex = 0;
+    static constexpr int PageCount = kCatalogPageCount;
+    // Page `index` (0 to PageCount - 1), and the index of the page shown.
+    CatalogPage* CatalogPageTable(int index) const {
+        return pages_.at(static_cast<std::size_t>(index));
+    }
+    int CurrentPageIndex() const { return current_; }
 
     void InitPages();
     void PlacePages();
@@ -49,12 +52,14 @@ public:
     void ShowPreviousPage();
 
     CatalogTabBar* TabBar() const { return tabBar_; }
-    CatalogPage* CurrentPage() const { return CatalogPageTable[CurrentPageIndex]; }
+    CatalogPage* CurrentPage() const { return CatalogPageTable(current_); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    std::array<CatalogPage*, kCatalogPageCount> pages_{};
+    int current_ = 0;
     CatalogTabBar* tabBar_;
 };
 

@@ -18,10 +18,13 @@
 #include "forms/form_protocol.h"
 #include "ui/field_help.h"
 #include "ui/field_label.h"
+#include "ui/focus_frame.h"
+#include "ui/fonts.h"
 #include "ui/framed_heading.h"
 #include "ui/keys.h"
 #include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "ui/radio_group_keys.h"
 #include "ui/window_registry.h"
 
 namespace orvanta::ui {
@@ -168,6 +171,10 @@ QWidget* CalculatorDialog::BuildChoices() {
         radio->installEventFilter(this);
         choices_.push_back(radio);
     }
+    choiceKeys_ = {
+        choices_,
+        [this](std::size_t from, int key) { return StepInOrder(from, choices_.size(), key); },
+        [this] { chooserOk_->click(); }};
     return box;
 }
 
@@ -197,40 +204,19 @@ bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (!chooserOk_ || !IsUnmodified(*press)) return QDialog::eventFilter(watched, event);
+    // Enter on a choice presses "OK", which opens it; an arrow chooses the
+    // choice it lands on, as on the catalogue pages.
+    if (choiceKeys_.HandleKeyPress(watched, event)) return true;
     const int key = press->key();
-    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
-    const bool arrow = back || key == Qt::Key_Down || key == Qt::Key_Right;
-    const auto choice = std::find(choices_.begin(), choices_.end(), watched);
-    if (choice == choices_.end()) {
-        // From "OK" or "Cancel" an arrow walks the tab order; where it lands
-        // on a choice, it chooses it, as it does among the choices.
-        if (!arrow) return false;
-        focusNextPrevChild(!back);
-        const auto landed = std::find(choices_.begin(), choices_.end(), focusWidget());
-        if (landed != choices_.end()) (*landed)->setChecked(true);
-        ShowFocusFrames(this);
-        return true;
-    }
-    // Some desktop themes let Enter press the focused radio button and end
-    // there; in a chooser Enter chooses the choice that has the focus and
-    // presses "OK", which opens it.
-    if (IsPlainEnter(*press)) {
-        if ((*choice)->hasFocus()) (*choice)->setChecked(true);
-        chooserOk_->click();
-        return true;
-    }
-    // An arrow chooses the choice it lands on, as on the catalogue pages, so
-    // that Enter then opens the one that has the focus.
-    if (arrow) {
-        const auto count = static_cast<std::ptrdiff_t>(choices_.size());
-        const std::ptrdiff_t at = choice - choices_.begin();
-        QRadioButton* target =
-            choices_[static_cast<std::size_t>((at + (back ? count - 1 : 1)) % count)];
-        target->setChecked(true);
-        FocusVisibly(target);
-        return true;
-    }
-    return false;
+    if (!IsArrowKey(key) || std::find(choices_.begin(), choices_.end(), watched) != choices_.end())
+        return false;
+    // From "OK" or "Cancel" an arrow walks the tab order; where it lands on a
+    // choice, it chooses it, as it does among the choices.
+    focusNextPrevChild(IsForwardArrow(key));
+    const auto landed = std::find(choices_.begin(), choices_.end(), focusWidget());
+    if (landed != choices_.end()) (*landed)->setChecked(true);
+    ShowFocusFrames(this);
+    return true;
 }
 
 QLineEdit* CalculatorDialog::MakeInputField(std::size_t section, std::size_t field,

@@ -5,6 +5,7 @@
 
 #include "forms/form_description.h"
 #include "forms/form_view.h"
+#include "ui/radio_group_keys.h"
 
 class QLineEdit;
 class QPushButton;
@@ -81,6 +82,8 @@ private:
     std::vector<FieldGrid> fieldGrids_;
     std::vector<QRadioButton*> choices_;
     QPushButton* chooserOk_ = nullptr;
+    // Enter and the arrows among the choices.
+    RadioGroupKeys choiceKeys_;
     QPushButton* cancel_ = nullptr;
     bool focusedOnce_ = false;
     // The field the protocol read last, and the first one of this press that

@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <utility>
 
-#include "ui/keys.h"
+#include "ui/focus_frame.h"
+#include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace orvanta::ui {
 namespace {
@@ -15,8 +17,6 @@ MessageHandler& Handler() {
 }
 
 }  // namespace
-
-QFont FormFont() { return QFont(QStringLiteral("Arial"), 10); }
 
 void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                  QMessageBox::Icon icon) {
@@ -42,6 +42,10 @@ void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
 
 MessageHandler SetMessageHandler(MessageHandler handler) {
     return std::exchange(Handler(), std::move(handler));
+}
+
+void QtReportMessages::ShowError(std::string_view caption, std::string_view text) {
+    ShowMessage(nullptr, ToQString(caption), ToQString(text), QMessageBox::Critical);
 }
 
 }  // namespace orvanta::ui

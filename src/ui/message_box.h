@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QFont>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <string_view>
+
+#include "forms/report_commands.h"
 
 class QWidget;
 
@@ -19,9 +21,6 @@ struct MessageRequest {
 };
 using MessageHandler = std::function<void(const MessageRequest&)>;
 
-// The forms' font, Arial 10 pt; the message box's "OK" wears it too.
-QFont FormFont();
-
 // A modal box with one "OK" button; returns when the user dismissed it.
 void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                  QMessageBox::Icon icon = QMessageBox::NoIcon);
@@ -29,5 +28,12 @@ void ShowMessage(QWidget* owner, const QString& caption, const QString& text,
 // Replaces the real boxes (pass an empty handler to restore them). Returns the
 // handler it replaced.
 MessageHandler SetMessageHandler(MessageHandler handler);
+
+// A report's "PRINTER ERROR !!!" and its kind, owned by no window, with the
+// error icon.
+class QtReportMessages : public ReportMessages {
+public:
+    void ShowError(std::string_view caption, std::string_view text) override;
+};
 
 }  // namespace orvanta::ui

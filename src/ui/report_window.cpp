@@ -13,15 +13,18 @@
 #include <utility>
 
 #include "forms/report_commands.h"
+#include "ui/fonts.h"
 #include "ui/keys.h"
-#include "ui/qt_report_ports.h"
+#include "ui/message_box.h"
 #include "ui/qt_text.h"
+#include "ui/report_ports.h"
+#include "ui/report_printer.h"
 #include "ui/window_registry.h"
 
 namespace orvanta::ui {
 namespace {
 
-// The window's layout, in dialog units of its font (Arial 10 pt)...
+// The window's layout, in dialog units of its font (the forms' font, 10 pt)...
 constexpr int kClientWidthDlu = 350;
 constexpr int kClientHeightDlu = 327;
 constexpr QRect kHeadingDlu(157, 7, 31, 8);
@@ -70,7 +73,7 @@ ReportWindow::ReportWindow(std::string_view className, std::string text, QWidget
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     setSizeGripEnabled(true);
-    const QFont windowFont(QStringLiteral("Arial"), 10);
+    const QFont windowFont = FormFont();
     setFont(windowFont);
     const DialogUnits units(windowFont);
 
@@ -135,10 +138,9 @@ ReportWindow::ReportWindow(std::string_view className, std::string text, QWidget
 
 void ReportWindow::Print() {
     QtReportMessages messages;
-    ReportPrinter& printer = CurrentReportPrinter();
     // Every page in the stops of the whole report, as on the screen.
-    if (auto* qtPrinter = dynamic_cast<QtReportPrinter*>(&printer)) qtPrinter->SetColumns(columns_);
-    PrintReport(text_, printer, messages);
+    QtReportPrinter printer(columns_);
+    PrintReport(text_, CurrentReportPrinter(printer), messages);
 }
 
 void ReportWindow::Copy() { CopyReport(text_, CurrentReportClipboard()); }

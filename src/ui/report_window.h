@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/qt_report_ports.h"
+#include "ui/report_layout.h"
 
 class QAction;
 class QKeyEvent;
@@ -13,10 +13,6 @@ class QMenuBar;
 class QPlainTextEdit;
 
 namespace orvanta::ui {
-
-// The class name under which the application registers its About box; the
-// report's Help menu opens it through the window registry.
-inline constexpr std::string_view kAboutWindow = "CAboutDlg";
 
 // A read-only text report in a resizable window with File / Edit / Help menus:
 // Print sends it to the default printer (64 lines to a page, one job a page),

@@ -6,11 +6,11 @@
 // benchmark compares against measures itself in exactly the same way.
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QTimer>
-#include <QWindow>
 #include <cstdio>
 #include <ctime>
+
+#include "ui/first_frame.h"
 
 namespace orvanta::ui {
 
@@ -27,21 +27,18 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Expose) {
-            auto* window = qobject_cast<QWindow*>(watched);
-            if (window && window->isExposed()) {
-                done_ = true;
-                // Read the clock once this expose has been handled: the
-                // first frame is painted and flushed by then.
-                QTimer::singleShot(0, [] {
-                    timespec now{};
-                    clock_gettime(CLOCK_MONOTONIC, &now);
-                    std::printf("shown %lld\n",
-                                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-                    std::fflush(stdout);
-                    QCoreApplication::exit(0);
-                });
-            }
+        if (!done_ && ExposedWindow(watched, event)) {
+            done_ = true;
+            // Read the clock once this expose has been handled: the first
+            // frame is painted and flushed by then.
+            QTimer::singleShot(0, [] {
+                timespec now{};
+                clock_gettime(CLOCK_MONOTONIC, &now);
+                std::printf("shown %lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
         }
         return QObject::eventFilter(watched, event);
     }

@@ -14,6 +14,10 @@ class QWidget;
 
 namespace orvanta::ui {
 
+// The class name under which the application registers its About box; the
+// report's Help menu opens it by this name.
+inline constexpr std::string_view kAboutWindow = "CAboutDlg";
+
 using WindowFactory = std::function<std::unique_ptr<QDialog>(QWidget* owner)>;
 
 void RegisterWindow(std::string className, WindowFactory factory);

@@ -235,7 +235,7 @@ TEST(DesktopAccessibility, MainWindowPagesTabsAndMenusAreNamed) {
         QApplication::processEvents();
         ExpectNamedAsRead(&window);
         // The page is announced by its heading; its entries by their texts.
-        CatalogPage* shown = tabs->CatalogPageTable[page];
+        CatalogPage* shown = tabs->CatalogPageTable(page);
         EXPECT_EQ(shown->accessibleName(), ui::ToQString(shown->Info().heading));
         for (std::size_t e = 0; e < shown->EntryCount(); ++e) {
             QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(shown->Entry(e));
@@ -264,7 +264,7 @@ TEST(DesktopKeyboard, MainWindowTabGoesEntriesThenOkThenCancel) {
         SCOPED_TRACE(page);
         tabs->ShowPage(page);
         // The entries of a page are one exclusive group, so one stop.
-        QWidget* entry = tabs->CatalogPageTable[page]->Entry(0);
+        QWidget* entry = tabs->CatalogPageTable(page)->Entry(0);
         const std::vector<QWidget*> wanted{entry, window.OkButton(), window.CancelButton()};
         const std::vector<QWidget*> cycle = TabCycle(entry);
         EXPECT_EQ(cycle, wanted) << "got:  " << Names(cycle) << "\nwant: " << Names(wanted);

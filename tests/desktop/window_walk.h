@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/calculators.h"
+#include "shell/register_windows.h"
 #include "ui/qt_text.h"
 
 namespace orvanta::testing {

@@ -400,7 +400,7 @@ TEST(Monkey, EveryCatalogueEntryTakesAnyTextWithoutHarm) {
     for (int p = 0; p < kCatalogPageCount; ++p) {
         QTabBar* bar = window.TabControl()->TabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(p).center());
-        ASSERT_EQ(window.TabControl()->CurrentPageIndex, p);
+        ASSERT_EQ(window.TabControl()->CurrentPageIndex(), p);
         CatalogPage* page = window.TabControl()->CurrentPage();
         for (std::size_t e = 0; e < page->EntryCount(); ++e) {
             const std::string_view opens = page->Info().entries[e].opens;
@@ -416,7 +416,7 @@ TEST(Monkey, EveryCatalogueEntryTakesAnyTextWithoutHarm) {
             window.OkButton()->click();
             EXPECT_TRUE(opened);
             EXPECT_TRUE(window.isVisible());
-            EXPECT_EQ(window.TabControl()->CurrentPageIndex, p);
+            EXPECT_EQ(window.TabControl()->CurrentPageIndex(), p);
             EXPECT_TRUE(page->IsEntryChecked(e));
             ++entries;
         }

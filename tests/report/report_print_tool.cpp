@@ -18,8 +18,10 @@
 #include "investment/mortgage_plan.h"
 #include "shell/orvanta_app.h"
 #include "ui/message_box.h"
-#include "ui/qt_report_ports.h"
+#include "ui/print_module.h"
 #include "ui/qt_text.h"
+#include "ui/report_layout.h"
+#include "ui/report_printer.h"
 #include "ui/report_window.h"
 
 namespace {
@@ -58,8 +60,7 @@ int Print(const MortgagePlanInputs& inputs, const QString& dir) {
     });
     ui::QtReportMessages messages;
     // Every page in the stops of the whole report, as the report window prints it.
-    ui::QtReportPrinter printer;
-    printer.SetColumns(ui::FindReportColumns(ui::ToQString(text)));
+    ui::QtReportPrinter printer(ui::FindReportColumns(ui::ToQString(text)));
     PrintReport(text, printer, messages);
     std::printf("%d pages, %d not printed\n", page, failures);
     return failures == 0 ? 0 : 3;

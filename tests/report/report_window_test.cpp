@@ -30,8 +30,10 @@
 #include "investment/mortgage_plan.h"
 #include "support/modal.h"
 #include "ui/calculator_dialog.h"
-#include "ui/qt_report_ports.h"
 #include "ui/qt_text.h"
+#include "ui/report_layout.h"
+#include "ui/report_ports.h"
+#include "ui/report_printer.h"
 #include "ui/window_registry.h"
 
 namespace orvanta {

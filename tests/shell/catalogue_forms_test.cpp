@@ -107,14 +107,14 @@ TEST(CatalogueForms, OpenedFromTheirPageTheyComputeSectionBySection) {
         QRadioButton* entry = nullptr;
         int pageIndex = -1;
         for (int p = 0; p < tabs->PageCount && !entry; ++p) {
-            entry = tabs->CatalogPageTable[p]->findChild<QRadioButton*>(QStringLiteral("entry_") +
+            entry = tabs->CatalogPageTable(p)->findChild<QRadioButton*>(QStringLiteral("entry_") +
                                                                         c.opens);
             pageIndex = p;
         }
         ASSERT_NE(entry, nullptr);
         QTabBar* bar = tabs->TabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(pageIndex).center());
-        ASSERT_EQ(tabs->CurrentPageIndex, pageIndex);
+        ASSERT_EQ(tabs->CurrentPageIndex(), pageIndex);
         QTest::mouseClick(entry, Qt::LeftButton);
         ASSERT_TRUE(entry->isChecked());
 

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/calculators.h"
 #include "shell/catalogue.h"
 #include "shell/main_tab.h"
+#include "shell/register_windows.h"
 #include "shell/tab_ctrl.h"
 #include "support/keyboard_driver.h"
 #include "support/modal.h"
@@ -34,13 +34,13 @@ protected:
     }
     TAB_Ctrl* Tabs() { return window->TabControl(); }
     QRadioButton* Entry(int page, std::size_t entry) {
-        return Tabs()->CatalogPageTable[page]->Entry(entry);
+        return Tabs()->CatalogPageTable(page)->Entry(entry);
     }
     void ExpectPage(int index) {
-        EXPECT_EQ(Tabs()->CurrentPageIndex, index);
+        EXPECT_EQ(Tabs()->CurrentPageIndex(), index);
         EXPECT_EQ(Tabs()->TabBar()->currentIndex(), index);
         for (int p = 0; p < Tabs()->PageCount; ++p) {
-            EXPECT_EQ(Tabs()->CatalogPageTable[p]->isVisible(), p == index) << p;
+            EXPECT_EQ(Tabs()->CatalogPageTable(p)->isVisible(), p == index) << p;
         }
     }
 
@@ -200,7 +200,7 @@ TEST_F(KeyboardTest, PageHeadingsStandInAClosedFrame) {
     for (int p = 0; p < kCatalogPageCount; ++p) {
         SCOPED_TRACE(p);
         Tabs()->ShowPage(p);
-        auto* heading = Tabs()->CatalogPageTable[p]->findChild<QLabel*>("heading");
+        auto* heading = Tabs()->CatalogPageTable(p)->findChild<QLabel*>("heading");
         ASSERT_NE(heading, nullptr);
         EXPECT_TRUE(heading->alignment() & Qt::AlignHCenter);
         const QImage image = heading->grab().toImage();
@@ -232,7 +232,7 @@ TEST_F(KeyboardTest, DoubleClickChoosesAndOpens) {
 
 TEST_F(KeyboardTest, ScreenReadersReadPagesByHeadingAndEntriesByText) {
     for (int p = 0; p < kCatalogPageCount; ++p) {
-        CatalogPage* page = Tabs()->CatalogPageTable[p];
+        CatalogPage* page = Tabs()->CatalogPageTable(p);
         QAccessibleInterface* pageInfo = QAccessible::queryAccessibleInterface(page);
         ASSERT_NE(pageInfo, nullptr);
         EXPECT_EQ(pageInfo->text(QAccessible::Name), ui::ToQString(Catalogue()[p].heading));

@@ -14,9 +14,9 @@
 
 #include "investment/mortgage_plan.h"
 #include "shell/about_dlg.h"
-#include "shell/calculators.h"
 #include "shell/catalogue.h"
 #include "shell/main_tab.h"
+#include "shell/register_windows.h"
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"
 #include "ui/calculator_dialog.h"
@@ -88,7 +88,7 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     QRadioButton* Entry(int page, int entry) {
-        return Tabs()->CatalogPageTable[page]->Entry(static_cast<std::size_t>(entry));
+        return Tabs()->CatalogPageTable(page)->Entry(static_cast<std::size_t>(entry));
     }
     std::vector<testing::Opened> PressOk() {
         return OpenAndClose(&window, [&] { window.OkButton()->click(); });
@@ -114,13 +114,13 @@ TEST_F(MainWindowTest, WindowMenuAndStartState) {
     }
     EXPECT_EQ(menus, QStringList({"&File", "  E&xit", "&Help", "  &About Orvanta..."}));
 
-    EXPECT_EQ(Tabs()->CurrentPageIndex, 0);
+    EXPECT_EQ(Tabs()->CurrentPageIndex(), 0);
     EXPECT_EQ(Tabs()->PageCount, 5);
     EXPECT_EQ(Tabs()->TabBar()->focusPolicy(), Qt::NoFocus);
     for (int p = 0; p < 5; ++p) {
-        EXPECT_EQ(Tabs()->CatalogPageTable[p]->isVisible(), p == 0);
-        for (std::size_t e = 0; e < Tabs()->CatalogPageTable[p]->EntryCount(); ++e) {
-            EXPECT_FALSE(Tabs()->CatalogPageTable[p]->IsEntryChecked(e));
+        EXPECT_EQ(Tabs()->CatalogPageTable(p)->isVisible(), p == 0);
+        for (std::size_t e = 0; e < Tabs()->CatalogPageTable(p)->EntryCount(); ++e) {
+            EXPECT_FALSE(Tabs()->CatalogPageTable(p)->IsEntryChecked(e));
         }
     }
     EXPECT_TRUE(PressOk().empty());  // nothing chosen: nothing happens
@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, EveryTabHeadingAndEntryReadsAsWritten) {
     for (int p = 0; p < 5; ++p) {
         SCOPED_TRACE(p);
         const PageTexts& expected = kPages[p];
-        CatalogPage* page = Tabs()->CatalogPageTable[p];
+        CatalogPage* page = Tabs()->CatalogPageTable(p);
         pageClasses << page->objectName();
         EXPECT_EQ(Tabs()->TabBar()->tabText(p), QString::fromUtf8(expected.tab));
         EXPECT_EQ(page->findChild<QLabel*>("heading")->text(), QString::fromUtf8(expected.heading));
@@ -177,9 +177,9 @@ TEST_F(MainWindowTest, EveryTabHeadingAndEntryReadsAsWritten) {
 TEST_F(MainWindowTest, PagesKeepTheirChoiceAndOnlyTheShownPageOpens) {
     Entry(0, 1)->click();  // "2. ROA (Return on Assets)"
     ClickTab(2);
-    EXPECT_EQ(Tabs()->CurrentPageIndex, 2);
-    EXPECT_FALSE(Tabs()->CatalogPageTable[0]->isVisible());
-    EXPECT_TRUE(Tabs()->CatalogPageTable[2]->isVisible());
+    EXPECT_EQ(Tabs()->CurrentPageIndex(), 2);
+    EXPECT_FALSE(Tabs()->CatalogPageTable(0)->isVisible());
+    EXPECT_TRUE(Tabs()->CatalogPageTable(2)->isVisible());
     EXPECT_TRUE(PressOk().empty());  // the ROA entry is on another page
 
     ClickTab(0);
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, PagesKeepTheirChoiceAndOnlyTheShownPageOpens) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].title, "2. ROA (Return on Assets)");
     EXPECT_TRUE(Entry(0, 1)->isChecked());
-    EXPECT_EQ(Tabs()->CurrentPageIndex, 0);
+    EXPECT_EQ(Tabs()->CurrentPageIndex(), 0);
 
     Entry(0, 2)->click();  // "3. Leverage ratio" clears the ROA entry
     EXPECT_FALSE(Entry(0, 1)->isChecked());
@@ -200,8 +200,8 @@ TEST_F(MainWindowTest, ClickingTheShownTabOrBesideTheTabsChangesNothing) {
     ClickTab(0);
     QTabBar* bar = Tabs()->TabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
-    EXPECT_EQ(Tabs()->CurrentPageIndex, 0);
-    EXPECT_TRUE(Tabs()->CatalogPageTable[0]->isVisible());
+    EXPECT_EQ(Tabs()->CurrentPageIndex(), 0);
+    EXPECT_TRUE(Tabs()->CatalogPageTable(0)->isVisible());
     EXPECT_EQ(window.focusWidget(), focus);
     // The wheel does not turn pages behind the user's back.
     QWheelEvent wheel(QPointF(10, 5), bar->mapToGlobal(QPointF(10, 5)), QPoint(), QPoint(0, -120),

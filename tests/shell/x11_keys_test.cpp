@@ -24,6 +24,7 @@
 #include "ui/calculator_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/report_window.h"
+#include "ui/window_registry.h"
 
 // Real key strokes, typed by xdotool into a real X server: on X11, Shift+Tab
 // arrives as Backtab and the modifiers come from the server's keymap, which
@@ -255,9 +256,9 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    int Page() { return window.TabControl()->CurrentPageIndex; }
+    int Page() { return window.TabControl()->CurrentPageIndex(); }
     QRadioButton* Entry(int page, std::size_t entry) {
-        return window.TabControl()->CatalogPageTable[page]->Entry(entry);
+        return window.TabControl()->CatalogPageTable(page)->Entry(entry);
     }
     // The main window has the keyboard and no form is open over it.
     std::function<bool()> MainUp() {
@@ -276,7 +277,7 @@ protected:
     // Types `key` and waits until entry `number` (1-based) of the shown page
     // has the focus and is the chosen one.
     void TypeForEntry(const char* key, std::size_t number) {
-        CatalogPage* page = window.TabControl()->CatalogPageTable[Page()];
+        CatalogPage* page = window.TabControl()->CatalogPageTable(Page());
         QRadioButton* wanted = page->Entry(number - 1);
         ASSERT_TRUE(Type(key));
         (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == wanted; }, 2000);
@@ -297,7 +298,7 @@ TEST_F(X11KeysTest, ArrowsReachEveryEntryInReadingOrder) {
     for (const int p : {1, 2, 3, 4, 0}) {
         SCOPED_TRACE(p);
         TypeForPage(pageKeys[p], p);
-        CatalogPage* page = window.TabControl()->CatalogPageTable[p];
+        CatalogPage* page = window.TabControl()->CatalogPageTable(p);
         (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == page->Entry(0); }, 2000);
         ASSERT_EQ(QApplication::focusWidget(), page->Entry(0));
         // Entries are numbered in reading order: left column first.
@@ -361,14 +362,14 @@ TEST_F(X11KeysTest, PageKeysWrapAndAltDigitJumps) {
     TypeForPage("alt+3", 2);
     TypeForPage("alt+5", 4);
     TypeForPage("alt+1", 0);
-    EXPECT_EQ(QApplication::focusWidget(), window.TabControl()->CatalogPageTable[0]->Entry(0));
+    EXPECT_EQ(QApplication::focusWidget(), window.TabControl()->CatalogPageTable(0)->Entry(0));
 }
 
 TEST_F(X11KeysTest, TabArrowsSpaceEnterAndEscape) {
     // From "OK" backwards: Shift+Tab arrives as Backtab and enters the group
     // of entries at its end; Up and Space choose the one above.
     ASSERT_TRUE(Type("shift+Tab"));
-    CatalogPage* page = window.TabControl()->CatalogPageTable[0];
+    CatalogPage* page = window.TabControl()->CatalogPageTable(0);
     QRadioButton* last = page->Entry(page->EntryCount() - 1);
     (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == last; }, 2000);
     ASSERT_EQ(QApplication::focusWidget(), last);

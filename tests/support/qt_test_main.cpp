@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 #include "shell/orvanta_app.h"
-#include "ui/qt_report_ports.h"
+#include "ui/print_module.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -131,7 +131,7 @@ TEST(WaylandScreen, MainWindowFormAndErrorMessageAppearAndTheFormComputes) {
     window.show();
     ExpectOnScreen(&window, "main-window");
 
-    window.TabControl()->CatalogPageTable[0]->Entry(1)->click();
+    window.TabControl()->CatalogPageTable(0)->Entry(1)->click();
     bool opened = false;
     OnNextModal([&](QWidget* modal) {
         opened = true;

@@ -1,4 +1,4 @@
-#include "shell/command_line.h"
+#include "shell/screenshot.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,62 +1,14 @@
-#include "ui/qt_report_ports.h"
+#include "ui/report_layout.h"
 
-#include <QClipboard>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QLibrary>
-#include <QMimeData>
-#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <memory>
-#include <utility>
-
-#include "ui/message_box.h"
-#include "ui/qt_text.h"
 
 namespace orvanta::ui {
 namespace {
 
-// Where the page text starts, in printer pixels from the top left of the sheet.
-constexpr qreal kPageOffset = 100;
 constexpr int kTabStopChars = 8;
-
-ReportPorts& Ports() {
-    static ReportPorts ports;
-    return ports;
-}
-
-QString& PrintModuleOverride() {
-    static QString path;
-    return path;
-}
-
-using OpenPrinter = QPaintDevice* (*)();
-
-// The printer module: where it is installed beside the program, or next to
-// the program in a build tree. Loaded once and kept; null when it is missing,
-// and every page then reports its error.
-OpenPrinter PrinterModule() {
-    static const OpenPrinter open = [] {
-        const QDir dir(QCoreApplication::applicationDirPath());
-        const QStringList candidates =
-            PrintModuleOverride().isEmpty()
-                ? QStringList{dir.filePath(QStringLiteral(ORVANTA_PRINT_MODULE_FROM_BINDIR)),
-                              dir.filePath(QStringLiteral(ORVANTA_PRINT_MODULE_NAME))}
-                : QStringList{PrintModuleOverride()};
-        for (const QString& path : candidates) {
-            QLibrary module(path);
-            if (auto f =
-                    reinterpret_cast<OpenPrinter>(module.resolve("orvanta_open_default_printer")))
-                return f;
-        }
-        return OpenPrinter{};
-    }();
-    return open;
-}
 
 }  // namespace
 
@@ -164,50 +116,6 @@ void DrawReportPage(QPainter& painter, const QString& pageText, QPointF topLeft,
     for (const PlacedRun& run : LayOutReportPage(pageText, metrics, topLeft, columns)) {
         painter.drawText(run.baseline, run.text);
     }
-}
-
-void UsePrintModuleAt(const QString& path) { PrintModuleOverride() = path; }
-
-bool QtReportPrinter::PrintPage(std::string_view pageText) {
-    const OpenPrinter open = PrinterModule();
-    if (!open) return false;
-    // The default printer, no document name on the job, device coordinates
-    // from the sheet's corner.
-    const std::unique_ptr<QPaintDevice> printer(open());
-    if (!printer) return false;
-    QPainter painter;
-    if (!painter.begin(printer.get())) return false;
-    const QString page = ToQString(pageText);
-    DrawReportPage(painter, page, QPointF(kPageOffset, kPageOffset),
-                   columns_.widest.empty() ? FindReportColumns(page) : columns_);
-    // The job is handed to the print server when the painter ends.
-    return painter.end();
-}
-
-bool QtReportClipboard::SetText(std::string_view text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return false;
-    auto* data = new QMimeData;
-    // Unicode text, with its CR LF line ends as they are.
-    data->setText(ToQString(text));
-    clipboard->setMimeData(data, QClipboard::Clipboard);
-    return true;
-}
-
-void QtReportMessages::ShowError(std::string_view caption, std::string_view text) {
-    ui::ShowMessage(nullptr, ToQString(caption), ToQString(text), QMessageBox::Critical);
-}
-
-ReportPorts SetReportPorts(ReportPorts ports) { return std::exchange(Ports(), ports); }
-
-ReportPrinter& CurrentReportPrinter() {
-    static QtReportPrinter printer;
-    return Ports().printer ? *Ports().printer : printer;
-}
-
-ReportClipboard& CurrentReportClipboard() {
-    static QtReportClipboard clipboard;
-    return Ports().clipboard ? *Ports().clipboard : clipboard;
 }
 
 }  // namespace orvanta::ui

@@ -1,4 +1,4 @@
-#include "shell/calculators.h"
+#include "shell/register_windows.h"
 
 #include <memory>
 #include <string>
