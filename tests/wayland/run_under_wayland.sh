@@ -76,6 +76,11 @@ exec sh -c 'echo "\$DISPLAY" > "$server_dir/display"'
 CONF
     chmod 644 "$work/sway.conf"
     run_as=()
+    if [ -n "$xwayland" ] && [ ! -d /tmp/.X11-unix ]; then
+        # The folder of X sockets, as any X server started as root makes it;
+        # XWayland runs as the compositor's user and could not.
+        mkdir -p -m 1777 /tmp/.X11-unix 2>/dev/null || true
+    fi
     if [ "$(id -u)" -eq 0 ]; then
         need setpriv
         chown nobody "$server_dir"
