@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "forms/form_description.h"
-#include "shell/catalog_page.h"
+#include "shell/catalogue_page.h"
 #include "shell/main_tab.h"
 #include "shell/orvanta_app.h"
 #include "shell/tab_ctrl.h"
@@ -140,7 +140,7 @@ void Round(orvanta::MAIN_TAB& window, Tally& tally) {
     orvanta::TAB_Ctrl* tabs = window.TabControl();
     for (int p = 0; p < tabs->PageCount; ++p) {
         tabs->ShowPage(p);
-        orvanta::CatalogPage* page = tabs->CurrentPage();
+        orvanta::CataloguePage* page = tabs->CurrentPage();
         for (std::size_t e = 0; e < page->EntryCount(); ++e) {
             page->Entry(e)->click();
             if (!PressAndHandle(

@@ -17,14 +17,14 @@
 
 namespace orvanta {
 
-CatalogEntry::CatalogEntry(const FormDescription& form, int column)
-    : CatalogEntry(form.title, form, column) {}
+CatalogueEntry::CatalogueEntry(const FormDescription& form, int column)
+    : CatalogueEntry(form.title, form, column) {}
 
-CatalogEntry::CatalogEntry(std::string_view ownText, const FormDescription& form, int column)
+CatalogueEntry::CatalogueEntry(std::string_view ownText, const FormDescription& form, int column)
     : text(ownText), opens(form), column(column) {}
 
-const std::array<CatalogPageInfo, kCatalogPageCount>& Catalogue() {
-    static const std::array<CatalogPageInfo, kCatalogPageCount> pages{{
+const std::array<CataloguePageInfo, kCataloguePageCount>& Catalogue() {
+    static const std::array<CataloguePageInfo, kCataloguePageCount> pages{{
         {"CTabThree",
          "1. Enterprise financial ratios",
          "1. Enterprise financial ratios",
@@ -114,8 +114,8 @@ void AddWithChoices(const FormDescription& form, std::vector<const FormDescripti
 
 std::vector<const FormDescription*> FormsOfPage(int page) {
     std::vector<const FormDescription*> forms;
-    if (page < 0 || page >= kCatalogPageCount) return forms;
-    for (const CatalogEntry& entry : Catalogue()[static_cast<std::size_t>(page)].entries)
+    if (page < 0 || page >= kCataloguePageCount) return forms;
+    for (const CatalogueEntry& entry : Catalogue()[static_cast<std::size_t>(page)].entries)
         AddWithChoices(entry.opens.Form(), forms);
     return forms;
 }
@@ -123,8 +123,8 @@ std::vector<const FormDescription*> FormsOfPage(int page) {
 const std::vector<const FormDescription*>& AllFormDescriptions() {
     static const std::vector<const FormDescription*> all = [] {
         std::vector<const FormDescription*> forms;
-        for (const CatalogPageInfo& page : Catalogue())
-            for (const CatalogEntry& entry : page.entries)
+        for (const CataloguePageInfo& page : Catalogue())
+            for (const CatalogueEntry& entry : page.entries)
                 AddWithChoices(entry.opens.Form(), forms);
         return forms;
     }();

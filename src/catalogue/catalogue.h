@@ -17,28 +17,28 @@ namespace orvanta {
 inline constexpr int kLeftColumn = 0;
 inline constexpr int kRightColumn = 1;
 
-struct CatalogEntry {
+struct CatalogueEntry {
     // The entry reads as the title of the form it opens...
-    CatalogEntry(const FormDescription& form, int column = kLeftColumn);
+    CatalogueEntry(const FormDescription& form, int column = kLeftColumn);
     // ...unless the catalogue words it differently.
-    CatalogEntry(std::string_view ownText, const FormDescription& form, int column = kLeftColumn);
+    CatalogueEntry(std::string_view ownText, const FormDescription& form, int column = kLeftColumn);
 
     std::string_view text;
     FormRef opens;
     int column = kLeftColumn;
 };
 
-struct CatalogPageInfo {
+struct CataloguePageInfo {
     std::string_view pageClass;
     std::string_view tabCaption;
     std::string_view heading;
-    std::vector<CatalogEntry> entries;
+    std::vector<CatalogueEntry> entries;
 };
 
-inline constexpr int kCatalogPageCount = 5;
+inline constexpr int kCataloguePageCount = 5;
 
 // Built on first use, which is after every description exists.
-const std::array<CatalogPageInfo, kCatalogPageCount>& Catalogue();
+const std::array<CataloguePageInfo, kCataloguePageCount>& Catalogue();
 
 // Every form description the program has: the catalogue's entries in page
 // order, each chooser followed by the forms it offers. Each form once.

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/about_dlg.h"
-#include "shell/catalog_page.h"
+#include "shell/catalogue_page.h"
 #include "shell/tab_ctrl.h"
 #include "ui/focus_frame.h"
 #include "ui/fonts.h"
@@ -36,7 +36,7 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
 
     for (int i = 0; i < TAB_Ctrl::PageCount; ++i) {
         tab_->TabBar()->insertTab(i, ui::ToQString(tab_->CatalogPageTable(i)->Info().tabCaption));
-        connect(tab_->CatalogPageTable(i), &CatalogPage::entryActivated, this,
+        connect(tab_->CatalogPageTable(i), &CataloguePage::entryActivated, this,
                 &MAIN_TAB::OpenChosenCalculator);
     }
     tab_->TabBar()->setCurrentIndex(0);
@@ -64,7 +64,7 @@ MAIN_TAB::MAIN_TAB(QWidget* parent)
 }
 
 void MAIN_TAB::OpenChosenCalculator() {
-    const CatalogPage* page = tab_->CurrentPage();
+    const CataloguePage* page = tab_->CurrentPage();
     for (std::size_t i = 0; i < page->EntryCount(); ++i) {
         if (page->IsEntryChecked(i)) {
             ui::OpenWindow(page->Info().entries[i].opens, this);

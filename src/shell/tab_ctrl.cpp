@@ -10,7 +10,7 @@
 
 namespace orvanta {
 
-CatalogTabBar::CatalogTabBar(QWidget* parent) : QTabBar(parent) {
+CatalogueTabBar::CatalogueTabBar(QWidget* parent) : QTabBar(parent) {
     setObjectName(QStringLiteral("tabs"));
     setFocusPolicy(Qt::NoFocus);
     setDrawBase(false);
@@ -18,20 +18,20 @@ CatalogTabBar::CatalogTabBar(QWidget* parent) : QTabBar(parent) {
     setUsesScrollButtons(false);
 }
 
-void CatalogTabBar::mousePressEvent(QMouseEvent* event) {
+void CatalogueTabBar::mousePressEvent(QMouseEvent* event) {
     QTabBar::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) emit leftButtonPressed();
 }
 
-void CatalogTabBar::wheelEvent(QWheelEvent* event) { event->ignore(); }
+void CatalogueTabBar::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
-TAB_Ctrl::TAB_Ctrl(QWidget* parent) : QWidget(parent), tabBar_(new CatalogTabBar(this)) {
+TAB_Ctrl::TAB_Ctrl(QWidget* parent) : QWidget(parent), tabBar_(new CatalogueTabBar(this)) {
     setObjectName(QStringLiteral("TAB_Ctrl"));
     for (int i = 0; i < PageCount; ++i) {
-        pages_[i] = new CatalogPage(Catalogue()[i], this);
+        pages_[i] = new CataloguePage(Catalogue()[i], this);
         pages_[i]->hide();
     }
-    connect(tabBar_, &CatalogTabBar::leftButtonPressed, this, &TAB_Ctrl::OnTabClick);
+    connect(tabBar_, &CatalogueTabBar::leftButtonPressed, this, &TAB_Ctrl::OnTabClick);
 }
 
 void TAB_Ctrl::InitPages() {
@@ -44,7 +44,7 @@ void TAB_Ctrl::InitPages() {
     }
     // The control is as large as the largest page under the strip.
     QSize page;
-    for (const CatalogPage* p : pages_) page = page.expandedTo(p->sizeHint());
+    for (const CataloguePage* p : pages_) page = page.expandedTo(p->sizeHint());
     tabBar_->adjustSize();
     const int width = std::max(tabBar_->sizeHint().width(), page.width()) + 4;
     tabBar_->setGeometry(0, 0, width, tabBar_->sizeHint().height());
@@ -82,7 +82,7 @@ void TAB_Ctrl::ShowPage(int index) {
     pages_[current_]->hide();
     current_ = index;
     if (tabBar_->currentIndex() != index) tabBar_->setCurrentIndex(index);
-    CatalogPage* page = pages_[current_];
+    CataloguePage* page = pages_[current_];
     page->show();
     page->FocusEntry();
     // Screen readers hear the new page by its heading before the entry.

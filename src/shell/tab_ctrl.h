@@ -4,18 +4,18 @@
 #include <QWidget>
 #include <array>
 
-#include "shell/catalog_page.h"
+#include "shell/catalogue_page.h"
 
 namespace orvanta {
 
 // The tab strip: it reports each left mouse-button press after it has handled
 // it, takes no keyboard focus, and ignores the wheel. Pages change by a click
 // on a tab or by the main window's page keys.
-class CatalogTabBar : public QTabBar {
+class CatalogueTabBar : public QTabBar {
     Q_OBJECT
 
 public:
-    explicit CatalogTabBar(QWidget* parent);
+    explicit CatalogueTabBar(QWidget* parent);
 
 signals:
     void leftButtonPressed();
@@ -33,9 +33,9 @@ class TAB_Ctrl : public QWidget {
 public:
     explicit TAB_Ctrl(QWidget* parent);
 
-    static constexpr int PageCount = kCatalogPageCount;
+    static constexpr int PageCount = kCataloguePageCount;
     // Page `index` (0 to PageCount - 1), and the index of the page shown.
-    CatalogPage* CatalogPageTable(int index) const {
+    CataloguePage* CatalogPageTable(int index) const {
         return pages_.at(static_cast<std::size_t>(index));
     }
     int CurrentPageIndex() const { return current_; }
@@ -51,16 +51,16 @@ public:
     void ShowNextPage();
     void ShowPreviousPage();
 
-    CatalogTabBar* TabBar() const { return tabBar_; }
-    CatalogPage* CurrentPage() const { return CatalogPageTable(current_); }
+    CatalogueTabBar* TabBar() const { return tabBar_; }
+    CataloguePage* CurrentPage() const { return CatalogPageTable(current_); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::array<CatalogPage*, kCatalogPageCount> pages_{};
+    std::array<CataloguePage*, kCataloguePageCount> pages_{};
     int current_ = 0;
-    CatalogTabBar* tabBar_;
+    CatalogueTabBar* tabBar_;
 };
 
 }  // namespace orvanta

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "shell/about_dlg.h"
-#include "shell/catalog_page.h"
+#include "shell/catalogue_page.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"
@@ -235,7 +235,7 @@ TEST(DesktopAccessibility, MainWindowPagesTabsAndMenusAreNamed) {
         QApplication::processEvents();
         ExpectNamedAsRead(&window);
         // The page is announced by its heading; its entries by their texts.
-        CatalogPage* shown = tabs->CatalogPageTable(page);
+        CataloguePage* shown = tabs->CatalogPageTable(page);
         EXPECT_EQ(shown->accessibleName(), ui::ToQString(shown->Info().heading));
         for (std::size_t e = 0; e < shown->EntryCount(); ++e) {
             QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(shown->Entry(e));

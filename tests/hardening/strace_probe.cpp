@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/orvanta_app.h"
 #include "ui/calculator_dialog.h"
@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     int windows = 0;
     int presses = 0;
-    for (const orvanta::CatalogPageInfo& page : orvanta::Catalogue()) {
-        for (const orvanta::CatalogEntry& entry : page.entries) {
+    for (const orvanta::CataloguePageInfo& page : orvanta::Catalogue()) {
+        for (const orvanta::CatalogueEntry& entry : page.entries) {
             std::unique_ptr<QDialog> opened = orvanta::ui::CreateWindow(entry.opens, &window);
             if (!opened) continue;
             opened->show();

@@ -35,9 +35,9 @@
 #include <set>
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "forms/form_description.h"
 #include "fuzz/reference_grammar.h"
-#include "shell/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"
@@ -397,11 +397,11 @@ TEST(Monkey, EveryCatalogueEntryTakesAnyTextWithoutHarm) {
     Monkey monkey(seed, presses);
 
     std::size_t entries = 0;
-    for (int p = 0; p < kCatalogPageCount; ++p) {
+    for (int p = 0; p < kCataloguePageCount; ++p) {
         QTabBar* bar = window.TabControl()->TabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(p).center());
         ASSERT_EQ(window.TabControl()->CurrentPageIndex(), p);
-        CatalogPage* page = window.TabControl()->CurrentPage();
+        CataloguePage* page = window.TabControl()->CurrentPage();
         for (std::size_t e = 0; e < page->EntryCount(); ++e) {
             const std::string_view opens = page->Info().entries[e].opens;
             SCOPED_TRACE(std::string(opens));

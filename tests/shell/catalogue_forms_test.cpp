@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "shell/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <memory>
 
-#include "shell/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/register_windows.h"
 #include "shell/tab_ctrl.h"
@@ -53,8 +53,8 @@ protected:
 // focused and close the form with Escape. Every entry of the catalogue.
 TEST_F(KeyboardTest, EveryEntryOpensWithKeysAlone) {
     int checked = 0;
-    for (int p = 0; p < kCatalogPageCount; ++p) {
-        const CatalogPageInfo& page = Catalogue()[p];
+    for (int p = 0; p < kCataloguePageCount; ++p) {
+        const CataloguePageInfo& page = Catalogue()[p];
         for (std::size_t e = 0; e < page.entries.size(); ++e) {
             SCOPED_TRACE(ui::ToQString(page.entries[e].text).toStdString());
             SetUp();
@@ -65,7 +65,7 @@ TEST_F(KeyboardTest, EveryEntryOpensWithKeysAlone) {
             } else if (p <= 2) {
                 for (int i = 0; i < p; ++i) keys->Press(Qt::Key_Tab, Qt::ControlModifier);
             } else {
-                for (int i = p; i < kCatalogPageCount; ++i) {
+                for (int i = p; i < kCataloguePageCount; ++i) {
                     keys->Press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
                 }
             }
@@ -197,7 +197,7 @@ TEST_F(KeyboardTest, ArrowsChooseAsTheyMoveAndEscapeQuits) {
 // Each page's heading stands in a closed frame: its four edges drawn alike and
 // set off from what is inside (a sunken bevel's light edges vanish on the page).
 TEST_F(KeyboardTest, PageHeadingsStandInAClosedFrame) {
-    for (int p = 0; p < kCatalogPageCount; ++p) {
+    for (int p = 0; p < kCataloguePageCount; ++p) {
         SCOPED_TRACE(p);
         Tabs()->ShowPage(p);
         auto* heading = Tabs()->CatalogPageTable(p)->findChild<QLabel*>("heading");
@@ -231,8 +231,8 @@ TEST_F(KeyboardTest, DoubleClickChoosesAndOpens) {
 }
 
 TEST_F(KeyboardTest, ScreenReadersReadPagesByHeadingAndEntriesByText) {
-    for (int p = 0; p < kCatalogPageCount; ++p) {
-        CatalogPage* page = Tabs()->CatalogPageTable(p);
+    for (int p = 0; p < kCataloguePageCount; ++p) {
+        CataloguePage* page = Tabs()->CatalogPageTable(p);
         QAccessibleInterface* pageInfo = QAccessible::queryAccessibleInterface(page);
         ASSERT_NE(pageInfo, nullptr);
         EXPECT_EQ(pageInfo->text(QAccessible::Name), ui::ToQString(Catalogue()[p].heading));

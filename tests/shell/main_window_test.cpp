@@ -12,9 +12,9 @@
 #include <set>
 #include <string>
 
+#include "catalogue/catalogue.h"
 #include "investment/mortgage_plan.h"
 #include "shell/about_dlg.h"
-#include "shell/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/register_windows.h"
 #include "shell/tab_ctrl.h"
@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, EveryTabHeadingAndEntryReadsAsWritten) {
     for (int p = 0; p < 5; ++p) {
         SCOPED_TRACE(p);
         const PageTexts& expected = kPages[p];
-        CatalogPage* page = Tabs()->CatalogPageTable(p);
+        CataloguePage* page = Tabs()->CatalogPageTable(p);
         pageClasses << page->objectName();
         EXPECT_EQ(Tabs()->TabBar()->tabText(p), QString::fromUtf8(expected.tab));
         EXPECT_EQ(page->findChild<QLabel*>("heading")->text(), QString::fromUtf8(expected.heading));
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, EachOpeningIsAFreshEmptyForm) {
 TEST_F(MainWindowTest, EveryEntryThatHasAFormOpensIt) {
     const auto& catalogue = Catalogue();
     int opened = 0;
-    for (int p = 0; p < kCatalogPageCount; ++p) {
+    for (int p = 0; p < kCataloguePageCount; ++p) {
         ClickTab(p);
         for (std::size_t e = 0; e < catalogue[p].entries.size(); ++e) {
             const std::string_view className = catalogue[p].entries[e].opens;
@@ -272,8 +272,8 @@ TEST(WindowRegistry, HoldsTheCatalogueFormsThePlanAndTheAboutBox) {
     EXPECT_EQ(expected.size(), 47u + 2u);
     const std::vector<std::string> registered = ui::RegisteredWindows();
     EXPECT_EQ(std::set<std::string>(registered.begin(), registered.end()), expected);
-    for (const CatalogPageInfo& page : Catalogue()) {
-        for (const CatalogEntry& entry : page.entries) {
+    for (const CataloguePageInfo& page : Catalogue()) {
+        for (const CatalogueEntry& entry : page.entries) {
             EXPECT_EQ(FindFormDescription(entry.opens), &entry.opens.Form()) << entry.opens;
         }
     }

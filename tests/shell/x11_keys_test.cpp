@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "investment/mortgage_plan.h"
-#include "shell/catalogue.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
 #include "support/fake_form_view.h"
@@ -277,7 +277,7 @@ protected:
     // Types `key` and waits until entry `number` (1-based) of the shown page
     // has the focus and is the chosen one.
     void TypeForEntry(const char* key, std::size_t number) {
-        CatalogPage* page = window.TabControl()->CatalogPageTable(Page());
+        CataloguePage* page = window.TabControl()->CatalogPageTable(Page());
         QRadioButton* wanted = page->Entry(number - 1);
         ASSERT_TRUE(Type(key));
         (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == wanted; }, 2000);
@@ -298,7 +298,7 @@ TEST_F(X11KeysTest, ArrowsReachEveryEntryInReadingOrder) {
     for (const int p : {1, 2, 3, 4, 0}) {
         SCOPED_TRACE(p);
         TypeForPage(pageKeys[p], p);
-        CatalogPage* page = window.TabControl()->CatalogPageTable(p);
+        CataloguePage* page = window.TabControl()->CatalogPageTable(p);
         (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == page->Entry(0); }, 2000);
         ASSERT_EQ(QApplication::focusWidget(), page->Entry(0));
         // Entries are numbered in reading order: left column first.
@@ -369,7 +369,7 @@ TEST_F(X11KeysTest, TabArrowsSpaceEnterAndEscape) {
     // From "OK" backwards: Shift+Tab arrives as Backtab and enters the group
     // of entries at its end; Up and Space choose the one above.
     ASSERT_TRUE(Type("shift+Tab"));
-    CatalogPage* page = window.TabControl()->CatalogPageTable(0);
+    CataloguePage* page = window.TabControl()->CatalogPageTable(0);
     QRadioButton* last = page->Entry(page->EntryCount() - 1);
     (void)QTest::qWaitFor([&] { return QApplication::focusWidget() == last; }, 2000);
     ASSERT_EQ(QApplication::focusWidget(), last);
@@ -688,8 +688,8 @@ TEST_F(X11KeysTest, EveryWindowByKeysAlone) {
             });
     };
 
-    for (int p = 0; p < kCatalogPageCount; ++p) {
-        const CatalogPageInfo& page = Catalogue()[p];
+    for (int p = 0; p < kCataloguePageCount; ++p) {
+        const CataloguePageInfo& page = Catalogue()[p];
         for (std::size_t e = 0; e < page.entries.size(); ++e) {
             // Alt+N puts the focus on the entry opened last (or the first),
             // Down on the next, and Enter opens it.

@@ -24,7 +24,7 @@
 
 #include "forms/product.h"
 #include "investment/mortgage_plan.h"
-#include "shell/catalog_page.h"
+#include "shell/catalogue_page.h"
 #include "shell/main_tab.h"
 #include "shell/tab_ctrl.h"
 #include "support/modal.h"

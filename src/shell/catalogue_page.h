@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "shell/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "ui/radio_group_keys.h"
 
 class QButtonGroup;
@@ -13,13 +13,13 @@ namespace orvanta {
 
 // One catalogue page: its heading and one exclusive group of entries. Pages
 // have no behaviour of their own; the main window reads which entry is chosen.
-class CatalogPage : public QWidget {
+class CataloguePage : public QWidget {
     Q_OBJECT
 
 public:
-    CatalogPage(const CatalogPageInfo& info, QWidget* parent);
+    CataloguePage(const CataloguePageInfo& info, QWidget* parent);
 
-    const CatalogPageInfo& Info() const { return info_; }
+    const CataloguePageInfo& Info() const { return info_; }
     std::size_t EntryCount() const { return entries_.size(); }
     QRadioButton* Entry(std::size_t index) const { return entries_.at(index); }
     bool IsEntryChecked(std::size_t index) const;
@@ -39,7 +39,7 @@ private:
     // and its columns, not by the geometry of buttons of unequal widths.
     std::size_t ArrowTarget(std::size_t from, int key) const;
 
-    const CatalogPageInfo& info_;
+    const CataloguePageInfo& info_;
     QButtonGroup* group_;
     std::vector<QRadioButton*> entries_;
     // Entry indices down the left column, then down the right one.

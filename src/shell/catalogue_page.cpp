@@ -1,4 +1,4 @@
-#include "shell/catalog_page.h"
+#include "shell/catalogue_page.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -19,7 +19,7 @@
 
 namespace orvanta {
 
-CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
+CataloguePage::CataloguePage(const CataloguePageInfo& info, QWidget* parent)
     : QWidget(parent), info_(info), group_(new QButtonGroup(this)) {
     setObjectName(ui::ToQString(info.pageClass));
     setAccessibleName(ui::ToQString(info.heading));
@@ -35,7 +35,7 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
     group_->setExclusive(true);
     int rows[2] = {0, 0};
     for (std::size_t i = 0; i < info.entries.size(); ++i) {
-        const CatalogEntry& entry = info.entries[i];
+        const CatalogueEntry& entry = info.entries[i];
         auto* radio = new QRadioButton(ui::ToQString(entry.text), frame);
         radio->setObjectName(QStringLiteral("entry_") + ui::ToQString(entry.opens.ClassName()));
         group_->addButton(radio, static_cast<int>(i));
@@ -52,11 +52,11 @@ CatalogPage::CatalogPage(const CatalogPageInfo& info, QWidget* parent)
              [this] { emit entryActivated(); }};
 }
 
-bool CatalogPage::IsEntryChecked(std::size_t index) const {
+bool CataloguePage::IsEntryChecked(std::size_t index) const {
     return index < entries_.size() && entries_[index]->isChecked();
 }
 
-std::size_t CatalogPage::ArrowTarget(std::size_t from, int key) const {
+std::size_t CataloguePage::ArrowTarget(std::size_t from, int key) const {
     std::vector<std::size_t> order = columns_[0];
     order.insert(order.end(), columns_[1].begin(), columns_[1].end());
     const auto at =
@@ -73,7 +73,7 @@ std::size_t CatalogPage::ArrowTarget(std::size_t from, int key) const {
     return order[ui::StepInOrder(at, order.size(), key)];
 }
 
-bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
+bool CataloguePage::eventFilter(QObject* watched, QEvent* event) {
     if (keys_.HandleKeyPress(watched, event)) return true;
     // With a modifier an arrow does nothing here, rather than let the
     // buttons' own geometric search wander off.
@@ -94,7 +94,7 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void CatalogPage::FocusEntry() {
+void CataloguePage::FocusEntry() {
     if (entries_.empty()) return;
     QAbstractButton* target = group_->checkedButton();
     ui::FocusVisibly(target ? target : entries_.front());
