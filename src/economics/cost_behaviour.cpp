@@ -8,6 +8,17 @@ using enum ValidationKind;
 
 namespace {
 
+constexpr InputField kMinimumTotalCost{"Total cost (minimum producing ammount)", PositiveDecimal,
+                                       "Total cost must be real possitive number !!!"};
+constexpr InputField kMinimumUnits{
+    "Production quantity in units (minimum producing ammount)", PositiveDecimal,
+    "Minimum production quantity in units must be real possitive number !!!"};
+constexpr InputField kMaximumTotalCost{"Total cost (maximum producing ammount)", PositiveDecimal,
+                                       "Total cost must be real possitive number !!!"};
+constexpr InputField kMaximumUnits{
+    "Production quantity in units (maximum producing ammount)", PositiveDecimal,
+    "Maximum production quantity in units must be real possitive number !!!"};
+
 constexpr std::size_t kMonths = 12;
 
 struct MonthLabels {
@@ -105,8 +116,7 @@ std::vector<InputField> MonthFields(const std::array<MonthMessages, kMonths>& me
 
 // The straight line expenses = fixed + variable × units through the months,
 // by least squares. A month counts only when both its figures are non-zero;
-// every sum and the count run over the same months, in month order, as
-// SumUsedMonths adds them.
+// every sum and the count run over the same months, in month order.
 struct LeastSquares {
     formula::Expr n, sumX, sumXSquared, sumY, sumXY, divisor;
 };
@@ -156,23 +166,14 @@ const FormDescription KINTAMOS_ISLAIDOS_MIN_MAX_5_6{
     .className = "KINTAMOS_ISLAIDOS_MIN_MAX_5_6",
     .title = "6. Variable cost (min-max method)",
     .sections = {{
-        .inputs = {{"Total cost (minimum producing ammount)", PositiveDecimal,
-                    "Total cost must be real possitive number !!!"},
-                   {"Production quantity in units (minimum producing ammount)", PositiveDecimal,
-                    "Minimum production quantity in units must be real possitive number !!!"},
-                   {"Total cost (maximum producing ammount)", PositiveDecimal,
-                    "Total cost must be real possitive number !!!"},
-                   {"Production quantity in units (maximum producing ammount)", PositiveDecimal,
-                    "Maximum production quantity in units must be real possitive number !!!"}},
+        .inputs = {kMinimumTotalCost, kMinimumUnits, kMaximumTotalCost, kMaximumUnits},
         .resultCaption = "Variable cost",
         .resultLabels = {"Variable cost"},
         .format = ResultFormat::FourDecimals,
         // The two observations may come in either order; the sign follows.
-        .compute = formula::Quotient(
-            formula::Input("Total cost (maximum producing ammount)") -
-                formula::Input("Total cost (minimum producing ammount)"),
-            formula::Input("Production quantity in units (maximum producing ammount)") -
-                formula::Input("Production quantity in units (minimum producing ammount)")),
+        .compute =
+            formula::Quotient(formula::Input(kMaximumTotalCost) - formula::Input(kMinimumTotalCost),
+                              formula::Input(kMaximumUnits) - formula::Input(kMinimumUnits)),
     }},
 };
 

@@ -6,6 +6,32 @@ using enum ValidationKind;
 
 namespace {
 
+constexpr InputField kProfitWanted{"Profit wanted", PositiveDecimal,
+                                   "Profit wanted must be real possitive number !!!"};
+constexpr InputField kVariableCostOfUnit{"Variable cost of unit", PositiveDecimal,
+                                         "Variable cost must be real possitive number !!!"};
+constexpr InputField kFixedCost{"Fixed cost", PositiveDecimal,
+                                "Fixed cost must be real possitive number !!!"};
+constexpr InputField kProductionInUnits{"Production in units", NaturalNumber,
+                                        "Units produced must be possitive natural number !!!"};
+constexpr InputField kProfitNeeded{"Profit needed", PositiveDecimal,
+                                   "Profit wanted must be real possitive number !!!"};
+constexpr InputField kPriceOfUnit{"Price of unit", PositiveDecimal,
+                                  "Unit price must be real possitive number !!!"};
+constexpr InputField kTotalCost{"Total cost", PositiveDecimal,
+                                "Total cost must be real possitive number !!!"};
+constexpr InputField kNoOfUnitsProduced{"No. of units produced", PositiveDecimal,
+                                        "No. of units produced must be real possitive number !!!"};
+constexpr InputField kTaxes{"Taxes %", PositiveDecimal, "Taxes must be real possitive number !!!"};
+constexpr InputField kNoOfUnits{"No. of units", NaturalNumber,
+                                "No. of units must be possitive natural number !!!"};
+constexpr InputField kNetProfitWanted{"Net profit wanted", PositiveDecimal,
+                                      "Profit wanted must be real possitive number !!!"};
+constexpr InputField kUnitsOfNetProfit{"Production in units", NaturalNumber,
+                                       "No. of units must be possitive natural number !!!"};
+constexpr InputField kTotalProductionCost{"Total production cost", PositiveDecimal,
+                                          "Total cost must be real possitive number !!!"};
+
 using formula::Input;
 using formula::IsZero;
 using formula::Named;
@@ -13,7 +39,7 @@ using formula::Named;
 // The share of a profit that is left after taxes; the wanted net profit is
 // divided by it to get the profit before taxes. A rate above 100 makes it
 // negative, which is accepted.
-formula::Expr AfterTaxShare() { return Named("k", 1 - Input("Taxes %") / 100); }
+formula::Expr AfterTaxShare() { return Named("k", 1 - Input(kTaxes) / 100); }
 
 }  // namespace
 
@@ -24,73 +50,51 @@ const FormDescription NORIMAS_GAUTI_PELNAS_5_9{
     .sections =
         {
             {
-                .inputs = {{"Profit wanted", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Variable cost of unit", PositiveDecimal,
-                            "Variable cost must be real possitive number !!!"},
-                           {"Fixed cost", PositiveDecimal,
-                            "Fixed cost must be real possitive number !!!"},
-                           {"Production in units", NaturalNumber,
-                            "Units produced must be possitive natural number !!!"}},
+                .inputs = {kProfitWanted, kVariableCostOfUnit, kFixedCost, kProductionInUnits},
                 .resultCaption = "Price of unit needed for certain profit",
                 .resultLabels = {"Price of unit needed for certain profit"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = formula::Quotient(
-                    Input("Variable cost of unit") * Input("Production in units") +
-                        Input("Profit wanted") + Input("Fixed cost"),
-                    Input("Production in units")),
+                .compute =
+                    formula::Quotient(Input(kVariableCostOfUnit) * Input(kProductionInUnits) +
+                                          Input(kProfitWanted) + Input(kFixedCost),
+                                      Input(kProductionInUnits)),
                 .column = 0,
             },
             {
-                .inputs = {{"Profit needed", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Price of unit", PositiveDecimal,
-                            "Unit price must be real possitive number !!!"},
-                           {"Variable cost of unit", PositiveDecimal,
-                            "Variable cost must be real possitive number !!!"},
-                           {"Fixed cost", PositiveDecimal,
-                            "Fixed cost must be real possitive number !!!"}},
+                .inputs = {kProfitNeeded, kPriceOfUnit, kVariableCostOfUnit, kFixedCost},
                 .resultCaption = "No. of units needed for certain profit",
                 .resultLabels = {"No. of units needed for certain profit"},
                 .format = ResultFormat::TwoDecimals,
                 .compute =
                     [] {
                         const formula::Expr margin =
-                            Named("m", Input("Price of unit") - Input("Variable cost of unit"));
+                            Named("m", Input(kPriceOfUnit) - Input(kVariableCostOfUnit));
                         return formula::Calculation{
-                            .results = {(Input("Fixed cost") + Input("Profit needed")) / margin},
+                            .results = {(Input(kFixedCost) + Input(kProfitNeeded)) / margin},
                             .guards = {IsZero(margin)},
                         };
                     }(),
                 .column = 0,
             },
             {
-                .inputs = {{"Profit wanted", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Total cost", PositiveDecimal,
-                            "Total cost must be real possitive number !!!"}},
+                .inputs = {kProfitWanted, kTotalCost},
                 .resultCaption = "Markup percentage %",
                 .resultLabels = {"Markup percentage %"},
                 .format = ResultFormat::FourDecimals,
                 .compute =
                     formula::Calculation{
-                        .results = {(Input("Profit wanted") / Input("Total cost") - 1) * 100},
-                        .guards = {IsZero(Input("Total cost"))},
+                        .results = {(Input(kProfitWanted) / Input(kTotalCost) - 1) * 100},
+                        .guards = {IsZero(Input(kTotalCost))},
                     },
                 .column = 1,
             },
             {
-                .inputs = {{"Profit wanted", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Total cost", PositiveDecimal,
-                            "Total cost must be real possitive number !!!"},
-                           {"No. of units produced", PositiveDecimal,
-                            "No. of units produced must be real possitive number !!!"}},
+                .inputs = {kProfitWanted, kTotalCost, kNoOfUnitsProduced},
                 .resultCaption = "Price of unit needed for certain profit",
                 .resultLabels = {"Price of unit needed for certain profit"},
                 .format = ResultFormat::TwoDecimals,
-                .compute = formula::Quotient(Input("Total cost") + Input("Profit wanted"),
-                                             Input("No. of units produced")),
+                .compute = formula::Quotient(Input(kTotalCost) + Input(kProfitWanted),
+                                             Input(kNoOfUnitsProduced)),
                 .column = 1,
             },
         },
@@ -102,27 +106,19 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
     .sections =
         {
             {
-                .inputs = {{"Profit wanted", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Taxes %", PositiveDecimal, "Taxes must be real possitive number !!!"},
-                           {"No. of units", NaturalNumber,
-                            "No. of units must be possitive natural number !!!"},
-                           {"Variable cost of unit", PositiveDecimal,
-                            "Variable cost must be real possitive number !!!"},
-                           {"Fixed cost", PositiveDecimal,
-                            "Fixed cost must be real possitive number !!!"}},
+                .inputs = {kProfitWanted, kTaxes, kNoOfUnits, kVariableCostOfUnit, kFixedCost},
                 .resultCaption = "Price of unit needed to achieve net profit after taxes",
                 .resultLabels = {"Price of unit needed to achieve net profit after taxes"},
                 .format = ResultFormat::TwoDecimals,
                 .compute =
                     [] {
                         const formula::Expr share = AfterTaxShare();
-                        const formula::Expr units = Input("No. of units");
+                        const formula::Expr units = Input(kNoOfUnits);
                         const formula::Expr profitBeforeTaxes =
-                            Named("g", Input("Profit wanted") / share);
+                            Named("g", Input(kProfitWanted) / share);
                         return formula::Calculation{
-                            .results = {(Input("Variable cost of unit") * units +
-                                         profitBeforeTaxes + Input("Fixed cost")) /
+                            .results = {(Input(kVariableCostOfUnit) * units + profitBeforeTaxes +
+                                         Input(kFixedCost)) /
                                         units},
                             .guards = {IsZero(share), IsZero(units)},
                         };
@@ -130,15 +126,7 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
                 .column = 0,
             },
             {
-                .inputs = {{"Net profit wanted", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Taxes %", PositiveDecimal, "Taxes must be real possitive number !!!"},
-                           {"Price of unit", PositiveDecimal,
-                            "Unit price must be real possitive number !!!"},
-                           {"Variable cost of unit", PositiveDecimal,
-                            "Variable cost must be real possitive number !!!"},
-                           {"Fixed cost", PositiveDecimal,
-                            "Fixed cost must be real possitive number !!!"}},
+                .inputs = {kNetProfitWanted, kTaxes, kPriceOfUnit, kVariableCostOfUnit, kFixedCost},
                 .resultCaption = "No. of units needed for net profit after taxes",
                 .resultLabels = {"No. of units needed for net profit after taxes"},
                 .format = ResultFormat::TwoDecimals,
@@ -146,9 +134,9 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
                     [] {
                         const formula::Expr share = AfterTaxShare();
                         const formula::Expr margin =
-                            Named("m", Input("Price of unit") - Input("Variable cost of unit"));
+                            Named("m", Input(kPriceOfUnit) - Input(kVariableCostOfUnit));
                         return formula::Calculation{
-                            .results = {(Input("Net profit wanted") / share + Input("Fixed cost")) /
+                            .results = {(Input(kNetProfitWanted) / share + Input(kFixedCost)) /
                                         margin},
                             .guards = {IsZero(share), IsZero(margin)},
                         };
@@ -156,23 +144,17 @@ const FormDescription NORIMAS_GAUTI_PELNAS_PO_MOK_5_11{
                 .column = 0,
             },
             {
-                .inputs = {{"Profit wanted", PositiveDecimal,
-                            "Profit wanted must be real possitive number !!!"},
-                           {"Taxes %", PositiveDecimal, "Taxes must be real possitive number !!!"},
-                           {"Production in units", NaturalNumber,
-                            "No. of units must be possitive natural number !!!"},
-                           {"Total production cost", PositiveDecimal,
-                            "Total cost must be real possitive number !!!"}},
+                .inputs = {kProfitWanted, kTaxes, kUnitsOfNetProfit, kTotalProductionCost},
                 .resultCaption = "Price of unit needed to achieve net profit after taxes",
                 .resultLabels = {"Price of unit needed to achieve net profit after taxes"},
                 .format = ResultFormat::TwoDecimals,
                 .compute =
                     [] {
                         const formula::Expr share = AfterTaxShare();
-                        const formula::Expr units = Input("Production in units");
+                        const formula::Expr units = Input(kUnitsOfNetProfit);
                         return formula::Calculation{
-                            .results = {(Input("Profit wanted") / share +
-                                         Input("Total production cost")) /
+                            .results = {(Input(kProfitWanted) / share +
+                                         Input(kTotalProductionCost)) /
                                         units},
                             .guards = {IsZero(share), IsZero(units)},
                         };

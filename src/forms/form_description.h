@@ -35,10 +35,17 @@ struct InputField {
     std::optional<UpperBound> bound = std::nullopt;
 };
 
-// What a formula gives back: every result of the section, or no value at all
-// when a guard holds (the section then shows "NaN" in every result field).
-using Results = std::optional<std::vector<double>>;
-inline constexpr std::nullopt_t NoValue = std::nullopt;
+}  // namespace orvanta
+
+namespace orvanta::formula {
+
+// The field a formula reads, by its declaration: declare each field once and
+// give the same constant to the section's inputs and to its formula.
+inline Expr Input(const InputField& field) { return Input(field.label); }
+
+}  // namespace orvanta::formula
+
+namespace orvanta {
 
 // How a section computes: as a Calculation of formula.h, which the form can
 // also print for the user (every calculator does), or as a bare function of
@@ -69,8 +76,10 @@ private:
     std::shared_ptr<const formula::Calculation> calculation_;
 };
 
-// Called for every field that passed, at once, even if a later field fails.
-using StoreField = void (*)(std::size_t field, double value);
+// Called for every field that passed, at once, even if a later field fails,
+// with the field's declaration: a store tells its fields by their labels, so
+// reordering the fields cannot hand one value on as another.
+using StoreField = void (*)(const InputField& field, double value);
 
 enum class InputLayout {
     Rows,           // one "label  field" row per input, in reading order
@@ -125,6 +134,15 @@ struct Choice {
 enum class HeadingStyle { Framed, Plain };
 enum class LabelAlignment { Left, Right };
 
+// Refuses, as a description is built, a formula that reads a field its
+// section does not have, which would show "NaN" for every press: throws
+// std::logic_error naming the form and the field. Descriptions are program
+// constants, so such a mistake stops every build at start-up.
+class FormulaFieldsChecked {
+public:
+    FormulaFieldsChecked(std::string_view className, const std::vector<Section>& sections);
+};
+
 struct FormDescription {
     std::string_view className{};
     std::string_view title{};
@@ -134,6 +152,8 @@ struct FormDescription {
     std::vector<Section> sections{};
     // A chooser has no sections: its "OK" opens the window of the chosen entry.
     std::vector<Choice> choices{};
+    // Never written: checks the fields above as they are initialised.
+    FormulaFieldsChecked formulaFieldsChecked{className, sections};
 
     std::string_view HeadingText() const { return heading.empty() ? title : heading; }
     bool IsChooser() const { return !choices.empty(); }

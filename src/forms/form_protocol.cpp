@@ -49,7 +49,7 @@ void ComputeSection(const FormDescription& form, std::size_t section, FormView& 
             continue;
         }
         x.push_back(*value);
-        if (s.store) s.store(i, *value);
+        if (s.store) s.store(s.inputs[i], *value);
     }
 
     if (error) {
@@ -70,15 +70,6 @@ void ComputeSection(const FormDescription& form, std::size_t section, FormView& 
     for (std::size_t r = 0; r < results->size(); ++r) {
         ShowResult(view, section, r, (*results)[r], s.format);
     }
-}
-
-Results Formula::operator()(std::span<const double> x, std::span<const InputField> inputs) const {
-    if (function_) return function_(x);
-    if (!calculation_) return NoValue;
-    std::vector<std::string_view> labels;
-    labels.reserve(inputs.size());
-    for (const InputField& input : inputs) labels.push_back(input.label);
-    return calculation_->Evaluate(x, labels);
 }
 
 void RunChooser(const FormDescription& form, FormView& view) {

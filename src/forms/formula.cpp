@@ -369,8 +369,8 @@ Expr Count(const std::shared_ptr<const RowSet>& rows) {
 
 // ------------------------------------------------------------------ sections
 
-Values Calculation::Evaluate(std::span<const double> x,
-                             std::span<const std::string_view> labels) const {
+Results Calculation::Evaluate(std::span<const double> x,
+                              std::span<const std::string_view> labels) const {
     const Context context{x, labels};
     for (const Condition& guard : guards) {
         if (Holds(guard.test(), context)) return std::nullopt;

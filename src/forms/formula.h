@@ -19,6 +19,15 @@
 #include <string_view>
 #include <vector>
 
+namespace orvanta {
+
+// What a section computes: every result, or no value at all when a guard
+// holds (the section then shows "NaN" in every result field).
+using Results = std::optional<std::vector<double>>;
+inline constexpr std::nullopt_t NoValue = std::nullopt;
+
+}  // namespace orvanta
+
 namespace orvanta::formula {
 
 struct Node;
@@ -92,8 +101,6 @@ Expr Sum(const std::shared_ptr<const RowSet>& rows, const Expr& term);
 // The number of counted rows (Σ1).
 Expr Count(const std::shared_ptr<const RowSet>& rows);
 
-using Values = std::optional<std::vector<double>>;
-
 // Everything a section computes: its results, and the guards under which it
 // shows "NaN" instead, tested in order before any result. `unguarded` lists
 // the cases whose arithmetic itself has no finite figure (an unguarded
@@ -104,7 +111,7 @@ struct Calculation {
     std::vector<Condition> unguarded = {};
 
     // x[i] is the value of the field labelled labels[i].
-    Values Evaluate(std::span<const double> x, std::span<const std::string_view> labels) const;
+    Results Evaluate(std::span<const double> x, std::span<const std::string_view> labels) const;
     // "caption = formula, where ... . NaN when ... ."
     std::string Describe(std::size_t result, std::string_view caption) const;
 };

@@ -10,7 +10,7 @@ using formula::Named;
 
 double FirstValue(const formula::Calculation& calculation, std::span<const double> x,
                   std::span<const std::string_view> labels) {
-    const formula::Values values = calculation.Evaluate(x, labels);
+    const Results values = calculation.Evaluate(x, labels);
     return values && !values->empty() ? values->front() : std::numeric_limits<double>::quiet_NaN();
 }
 

@@ -5,19 +5,54 @@ namespace orvanta {
 using enum ValidationKind;
 using formula::Input;
 
+namespace {
+
+constexpr InputField kProfitFromInvestment{"Profit from investment", SignedDecimal,
+                                           "Profit from investment must be real number !!!"};
+constexpr InputField kTotalSumInvested{"Total sum invested", PositiveDecimal,
+                                       "Total sum invested must be real possitive number !!!"};
+constexpr InputField kNetProfit{"Net profit", PositiveDecimal,
+                                "Net profit must be real possitive number !!!"};
+constexpr InputField kCapitalInvested{"Capital invested", PositiveDecimal,
+                                      "Invested capital must be real possitive number !!!"};
+constexpr InputField kCostOfCapital{"Cost of capital %", PositiveDecimal,
+                                    "Cost of capital must be real possitive number !!!"};
+constexpr InputField kEbit{"EBIT (earnings before interest and taxes)", PositiveDecimal,
+                           "EBIT must be real possitive number !!!"};
+constexpr InputField kCapitalEmployed{"Capital employed", PositiveDecimal,
+                                      "Capital employed must be real possitive number !!!"};
+constexpr InputField kIncomeFromInvestments{
+    "Income from investments (during all periods)", PositiveDecimal,
+    "Income from investment must be real possitive number !!!"};
+constexpr InputField kSumInvested{"Sum invested (during all periods)", PositiveDecimal,
+                                  "Invested sum must be real possitive number !!!"};
+constexpr InputField kInvestmentLiquidationCost{
+    "Investment liquidation cost", PositiveDecimal,
+    "Investment liquidation cost must be real possitive number !!!"};
+constexpr InputField kNoOfPeriodsInvested{"No. of periods invested", NaturalNumber,
+                                          "Investment periods mus be natural possitive number !!!"};
+constexpr InputField kValueToBeDiscounted{"Value to be discounted", PositiveDecimal,
+                                          "Discount value must be real possitive number !!!"};
+constexpr InputField kDiscountRatePeriod{"Discount rate (period) %", PositiveDecimal,
+                                         "Discount rate must be real possitive number !!!"};
+constexpr InputField kNoOfPeriods{"No. of periods", NaturalNumber,
+                                  "No. of periods must be possitive natural number !!!"};
+constexpr InputField kCurrentValue{"Current value", PositiveDecimal,
+                                   "Present value must be real possitive number !!!"};
+constexpr InputField kInterestRatePeriod{"Interest rate (period) %", PositiveDecimal,
+                                         "Discount rate must be real possitive number !!!"};
+
+}  // namespace
+
 const FormDescription ROI_6_1{
     .className = "ROI_6_1",
     .title = "1. ROI (Return on Investment)",
     .sections = {{
-        .inputs = {{"Profit from investment", SignedDecimal,
-                    "Profit from investment must be real number !!!"},
-                   {"Total sum invested", PositiveDecimal,
-                    "Total sum invested must be real possitive number !!!"}},
+        .inputs = {kProfitFromInvestment, kTotalSumInvested},
         .resultCaption = "ROI (Return on Investment) %",
         .resultLabels = {"ROI (Return on Investment) %"},
         .format = ResultFormat::FourDecimals,
-        .compute =
-            formula::Percentage(Input("Profit from investment"), Input("Total sum invested")),
+        .compute = formula::Percentage(Input(kProfitFromInvestment), Input(kTotalSumInvested)),
     }},
 };
 
@@ -25,19 +60,14 @@ const FormDescription EVA_6_2{
     .className = "EVA_6_2",
     .title = "2. EVA (Economic Value Added) ratio",
     .sections = {{
-        .inputs = {{"Net profit", PositiveDecimal, "Net profit must be real possitive number !!!"},
-                   {"Capital invested", PositiveDecimal,
-                    "Invested capital must be real possitive number !!!"},
-                   {"Cost of capital %", PositiveDecimal,
-                    "Cost of capital must be real possitive number !!!"}},
+        .inputs = {kNetProfit, kCapitalInvested, kCostOfCapital},
         .resultCaption = "EVA (Economic Value Added) ratio",
         .resultLabels = {"EVA (Economic Value Added) ratio"},
         .format = ResultFormat::SixDecimals,
         // Negative when capital costs more than it earns.
-        .compute =
-            formula::Calculation{.results = {Input("Net profit") -
-                                             formula::Grouped(Input("Cost of capital %") / 100 *
-                                                              Input("Capital invested"))}},
+        .compute = formula::Calculation{.results = {Input(kNetProfit) -
+                                                    formula::Grouped(Input(kCostOfCapital) / 100 *
+                                                                     Input(kCapitalInvested))}},
     }},
 };
 
@@ -45,15 +75,11 @@ const FormDescription ROCE_6_3{
     .className = "ROCE_6_3",
     .title = "3. ROCE (Return on Capital Emplyed)",
     .sections = {{
-        .inputs = {{"EBIT (earnings before interest and taxes)", PositiveDecimal,
-                    "EBIT must be real possitive number !!!"},
-                   {"Capital employed", PositiveDecimal,
-                    "Capital employed must be real possitive number !!!"}},
+        .inputs = {kEbit, kCapitalEmployed},
         .resultCaption = "ROCE (Return on Capital Emplyed) %",
         .resultLabels = {"ROCE (Return on Capital Emplyed) %"},
         .format = ResultFormat::TwoDecimals,
-        .compute = formula::Percentage(Input("EBIT (earnings before interest and taxes)"),
-                                       Input("Capital employed")),
+        .compute = formula::Percentage(Input(kEbit), Input(kCapitalEmployed)),
     }},
 };
 
@@ -61,14 +87,8 @@ const FormDescription ARR_6_4{
     .className = "ARR_6_4",
     .title = "4. ARR (Accounting Rate of Return)",
     .sections = {{
-        .inputs = {{"Income from investments (during all periods)", PositiveDecimal,
-                    "Income from investment must be real possitive number !!!"},
-                   {"Sum invested (during all periods)", PositiveDecimal,
-                    "Invested sum must be real possitive number !!!"},
-                   {"Investment liquidation cost", PositiveDecimal,
-                    "Investment liquidation cost must be real possitive number !!!"},
-                   {"No. of periods invested", NaturalNumber,
-                    "Investment periods mus be natural possitive number !!!"}},
+        .inputs = {kIncomeFromInvestments, kSumInvested, kInvestmentLiquidationCost,
+                   kNoOfPeriodsInvested},
         .resultCaption = "ARR (Accounting Rate of Return) %",
         .resultLabels = {"ARR (Accounting Rate of Return) %"},
         .format = ResultFormat::SixDecimals,
@@ -76,15 +96,13 @@ const FormDescription ARR_6_4{
         // figure and shows as "NaN" like any other.
         .compute =
             [] {
-                const formula::Expr invested = Input("Sum invested (during all periods)");
-                const formula::Expr periods = Input("No. of periods invested");
+                const formula::Expr invested = Input(kSumInvested);
+                const formula::Expr periods = Input(kNoOfPeriodsInvested);
                 const formula::Expr averageInvestment =
-                    invested * 0.5 + Input("Investment liquidation cost") * 0.5;
+                    invested * 0.5 + Input(kInvestmentLiquidationCost) * 0.5;
                 return formula::Calculation{
-                    .results = {formula::Grouped(
-                                    (Input("Income from investments (during all periods)") -
-                                     invested) /
-                                    periods) /
+                    .results = {formula::Grouped((Input(kIncomeFromInvestments) - invested) /
+                                                 periods) /
                                 averageInvestment * 100},
                     .guards = {formula::IsZero(periods)},
                     .unguarded = {formula::IsZero(averageInvestment)},
@@ -97,12 +115,7 @@ const FormDescription DISCOUNTING_6_5{
     .className = "DISCOUNTING_6_5",
     .title = "5. Discounting",
     .sections = {{
-        .inputs = {{"Value to be discounted", PositiveDecimal,
-                    "Discount value must be real possitive number !!!"},
-                   {"Discount rate (period) %", PositiveDecimal,
-                    "Discount rate must be real possitive number !!!"},
-                   {"No. of periods", NaturalNumber,
-                    "No. of periods must be possitive natural number !!!"}},
+        .inputs = {kValueToBeDiscounted, kDiscountRatePeriod, kNoOfPeriods},
         .resultCaption = "Discounted value",
         .resultLabels = {"Discounted value"},
         .format = ResultFormat::TwoDecimals,
@@ -110,10 +123,9 @@ const FormDescription DISCOUNTING_6_5{
         .compute =
             formula::Calculation{
                 .results = {1 /
-                            formula::Named("f",
-                                           formula::Pow(Input("Discount rate (period) %") / 100 + 1,
-                                                        Input("No. of periods"))) *
-                            Input("Value to be discounted")}},
+                            formula::Named("f", formula::Pow(Input(kDiscountRatePeriod) / 100 + 1,
+                                                             Input(kNoOfPeriods))) *
+                            Input(kValueToBeDiscounted)}},
     }},
 };
 
@@ -121,19 +133,14 @@ const FormDescription COMPOUNDING_6_6{
     .className = "COMPOUNDING_6_6",
     .title = "6. Compounding",
     .sections = {{
-        .inputs = {{"Current value", PositiveDecimal,
-                    "Present value must be real possitive number !!!"},
-                   {"Interest rate (period) %", PositiveDecimal,
-                    "Discount rate must be real possitive number !!!"},
-                   {"No. of periods", NaturalNumber,
-                    "No. of periods must be possitive natural number !!!"}},
+        .inputs = {kCurrentValue, kInterestRatePeriod, kNoOfPeriods},
         .resultCaption = "Compounding",
         .resultLabels = {"Compounding"},
         .format = ResultFormat::TwoDecimals,
-        .compute = formula::Calculation{.results = {formula::Pow(
-                                                        Input("Interest rate (period) %") / 100 + 1,
-                                                        Input("No. of periods")) *
-                                                    Input("Current value")}},
+        .compute =
+            formula::Calculation{.results = {formula::Pow(Input(kInterestRatePeriod) / 100 + 1,
+                                                          Input(kNoOfPeriods)) *
+                                             Input(kCurrentValue)}},
     }},
 };
 

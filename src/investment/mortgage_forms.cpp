@@ -24,14 +24,11 @@ const InputField kPlanPeriods{
     kPeriods.label, kPeriods.kind, kPeriods.message, kErrorCaption,
     UpperBound{kMaxPlanPeriods, "No. of periods must not exceed 1200 !!!"}};
 
-void StorePlanInput(std::size_t field, double value) {
+void StorePlanInput(const InputField& field, double value) {
     MortgagePlanInputs& inputs = CurrentPlanInputs();
-    switch (field) {
-        case 0: inputs.amount = value; break;
-        case 1: inputs.rate = value; break;
-        case 2: inputs.periods = value; break;
-        default: break;
-    }
+    if (field.label == kAmount.label) inputs.amount = value;
+    if (field.label == kRate.label) inputs.rate = value;
+    if (field.label == kPlanPeriods.label) inputs.periods = value;
 }
 
 }  // namespace

@@ -4,25 +4,38 @@ namespace orvanta {
 
 using enum ValidationKind;
 
+namespace {
+
+constexpr InputField kEmployeesHired{"No.of employees hired during the year ?", NaturalNumber,
+                                     "Staff emplyed mus be natural possitive number !!!"};
+constexpr InputField kEmployeesFired{"No.of employees fired during the year ?", NaturalNumber,
+                                     "Staff fired mus be natural possitive number !!!"};
+constexpr InputField kAverageEmployees{"Average No. of employees during the year ?",
+                                       PositiveDecimal,
+                                       "Employee turnover rate must be real possitive number !!!"};
+constexpr InputField kAdministrativeStaffNo{
+    "Administrative staff No.", NaturalNumber,
+    "Administrative staff must be possitive natural number !!!"};
+constexpr InputField kNonAdministrativeStaffNo{
+    "Non-administrative staff No.", NaturalNumber,
+    "Emplyee staff must be possitive natural number !!!"};
+
+}  // namespace
+
 // Head counts are whole people; the average over a year may have decimals.
 const FormDescription DARBUOTOJU_TEKAMUMAS{
     .className = "DARBUOTOJU_TEKAMUMAS",
     .title = "3. Employee turnover rate",
     .headingStyle = HeadingStyle::Plain,
     .sections = {{
-        .inputs = {{"No.of employees hired during the year ?", NaturalNumber,
-                    "Staff emplyed mus be natural possitive number !!!"},
-                   {"No.of employees fired during the year ?", NaturalNumber,
-                    "Staff fired mus be natural possitive number !!!"},
-                   {"Average No. of employees during the year ?", PositiveDecimal,
-                    "Employee turnover rate must be real possitive number !!!"}},
+        .inputs = {kEmployeesHired, kEmployeesFired, kAverageEmployees},
         .resultCaption = "Employee turnover rate",
         .resultLabels = {"Employee turnover rate"},
         .format = ResultFormat::SixDecimals,
         // A plain ratio, not a percentage.
-        .compute = formula::Quotient(formula::Input("No.of employees hired during the year ?") +
-                                         formula::Input("No.of employees fired during the year ?"),
-                                     formula::Input("Average No. of employees during the year ?")),
+        .compute =
+            formula::Quotient(formula::Input(kEmployeesHired) + formula::Input(kEmployeesFired),
+                              formula::Input(kAverageEmployees)),
     }},
 };
 
@@ -33,16 +46,13 @@ const FormDescription DU_ADMINISTRACIJOS_DARBUOTOJAI{
     .headingStyle = HeadingStyle::Plain,
     .labelAlignment = LabelAlignment::Right,
     .sections = {{
-        .inputs = {{"Administrative staff No.", NaturalNumber,
-                    "Administrative staff must be possitive natural number !!!"},
-                   {"Non-administrative staff No.", NaturalNumber,
-                    "Emplyee staff must be possitive natural number !!!"}},
+        .inputs = {kAdministrativeStaffNo, kNonAdministrativeStaffNo},
         .resultLabels = {"Ratio of administrative staff"},
         .format = ResultFormat::SixDecimals,
         // The share of administrative staff in all staff; no staff at all has none.
-        .compute = formula::Quotient(formula::Input("Administrative staff No."),
-                                     formula::Input("Administrative staff No.") +
-                                         formula::Input("Non-administrative staff No.")),
+        .compute = formula::Quotient(
+            formula::Input(kAdministrativeStaffNo),
+            formula::Input(kAdministrativeStaffNo) + formula::Input(kNonAdministrativeStaffNo)),
     }},
 };
 

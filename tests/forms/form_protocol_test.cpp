@@ -72,7 +72,7 @@ TEST(FormProtocol, EachPressReplacesTheLastResult) {
 
 // A two-section form whose second section hands its values on, to check the
 // parts of the protocol that no single-section calculator exercises.
-std::vector<std::pair<std::size_t, double>> stored;
+std::vector<std::pair<std::string_view, double>> stored;
 
 const FormDescription kTwoSections{
     .className = "TWO_SECTIONS",
@@ -84,18 +84,20 @@ const FormDescription kTwoSections{
                            {"b", ValidationKind::NaturalNumber, "b bad"}},
                 .resultLabels = {"sum", "quotient"},
                 .format = ResultFormat::FourDecimals,
-                .compute = [](std::span<const double> x) -> Results {
-                    if (x[1] == 0) return NoValue;
-                    return {{x[0] + x[1], x[0] / x[1]}};
-                },
+                .compute =
+                    formula::Calculation{
+                        .results = {formula::Input("a") + formula::Input("b"),
+                                    formula::Input("a") / formula::Input("b")},
+                        .guards = {formula::IsZero(formula::Input("b"))},
+                    },
             },
             {
                 .inputs = {{"n", ValidationKind::NaturalNumber, "n bad", kErrorCaption,
                             UpperBound{1200, "n too big"}},
                            {"r", ValidationKind::PositiveDecimal, "r bad"}},
                 .store =
-                    [](std::size_t field, double value) {
-                        stored.push_back({field, value});
+                    [](const InputField& field, double value) {
+                        stored.push_back({field.label, value});
                     },
                 .opens = "REPORT_WINDOW",
             },
@@ -129,7 +131,7 @@ TEST(FormProtocol, HandingOnStoresGoodFieldsAndOpensOnlyWhenAllPass) {
     FakeFormView bad = Press(kTwoSections, 1, {"x", "2.5"});
     EXPECT_EQ(bad.MessageTexts(), std::vector<std::string>{"n bad"});
     EXPECT_TRUE(bad.opened.empty());
-    EXPECT_EQ(stored, (std::vector<std::pair<std::size_t, double>>{{1, 2.5}}));
+    EXPECT_EQ(stored, (std::vector<std::pair<std::string_view, double>>{{"r", 2.5}}));
 
     stored.clear();
     FakeFormView tooBig = Press(kTwoSections, 1, {"1201", "1"});
@@ -140,7 +142,7 @@ TEST(FormProtocol, HandingOnStoresGoodFieldsAndOpensOnlyWhenAllPass) {
     FakeFormView good = Press(kTwoSections, 1, {"1200", "0"});
     EXPECT_TRUE(good.messages.empty());
     EXPECT_EQ(good.opened, std::vector<std::string>{"REPORT_WINDOW"});
-    EXPECT_EQ(stored, (std::vector<std::pair<std::size_t, double>>{{0, 1200}, {1, 0}}));
+    EXPECT_EQ(stored, (std::vector<std::pair<std::string_view, double>>{{"n", 1200}, {"r", 0}}));
 }
 
 TEST(FormProtocol, ChooserOpensTheCheckedEntryOnly) {

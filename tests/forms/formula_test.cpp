@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,47 @@ TEST(Formula, FormulasReadExactlyTheFieldsOfTheirSection) {
             const std::vector<std::string_view> used = InputsUsed(*c);
             for (const std::string_view label : used) EXPECT_EQ(labels.count(label), 1u) << label;
             EXPECT_EQ(used.size(), s.inputs.size());
+        }
+    }
+}
+
+// A formula over a field its section lacks stops the description as it is
+// built, in every build: the program stops at start-up, not with a "NaN".
+TEST(Formula, ADescriptionWhoseFormulaReadsAMissingFieldIsRefused) {
+    const InputField a{"1. Sales", ValidationKind::SignedDecimal, "a bad"};
+    const InputField b{"Total assets", ValidationKind::SignedDecimal, "b bad"};
+    struct Case {
+        Calculation calculation;
+        std::string_view missing;  // empty: the description is accepted
+    };
+    const Case cases[] = {
+        {Percentage(Input(a), Input(b)), ""},
+        {Quotient(Input(a), Input("Total asets")), "Total asets"},  // a typo
+        {Quotient(Input(a), Input("Sales")), "Sales"},              // as printed, not the label
+        {{.results = {Input(a)}, .guards = {IsZero(Input("Equity"))}}, "Equity"},
+        {{.results = {Input(a)}, .unguarded = {IsZero(Input("Equity"))}}, "Equity"},
+        {{.results = {Named("m", Input(b) - Input("Variable cost"))}}, "Variable cost"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.missing));
+        const auto build = [&] {
+            return FormDescription{
+                .className = "CHECKED",
+                .sections = {{.inputs = {a, b}, .resultLabels = {"r"}},
+                             {.inputs = {a, b}, .resultLabels = {"r"}, .compute = c.calculation}},
+            };
+        };
+        if (c.missing.empty()) {
+            EXPECT_NO_THROW(build());
+            continue;
+        }
+        try {
+            build();
+            ADD_FAILURE() << "accepted";
+        } catch (const std::logic_error& error) {
+            EXPECT_EQ(std::string(error.what()), "CHECKED: a formula reads \"" +
+                                                     std::string(c.missing) +
+                                                     "\", a field its section does not have");
         }
     }
 }

@@ -184,6 +184,14 @@ TEST_F(PlanForm, StoresEveryGoodFieldAndOpensOnlyWhenAllPass) {
                                                     ? std::vector<std::string>{"ATASKAITA_PASKOLOS"}
                                                     : std::vector<std::string>{};
         EXPECT_EQ(view.opened, opened);
+
+        // The fields are told by their labels, not their places: in the
+        // opposite order they store the same figures.
+        SetUp();
+        FormDescription reversed = PASKOLOS_GRAF_6_7;
+        std::reverse(reversed.sections[0].inputs.begin(), reversed.sections[0].inputs.end());
+        Press(reversed, 0, {c.texts.rbegin(), c.texts.rend()});
+        EXPECT_EQ(Stored(), c.stored);
     }
 }
 
