@@ -1,5 +1,3 @@
-#include "economics/least_squares.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -85,18 +83,6 @@ TEST(LeastSquares, VariableAndFixedCost) {
         EXPECT_TRUE(fixed.messages.empty());
         EXPECT_EQ(fixed.Result(0), c.fixedCost);
     }
-}
-
-TEST(LeastSquares, HalfFilledMonthsStayOutOfEverySum) {
-    const double units[] = {10, 20, 70, 0, 30};
-    const double expenses[] = {150, 200, 0, 450, 250};
-    const MonthlySums s = SumUsedMonths(units, expenses);
-    EXPECT_EQ(s.count, 3);
-    EXPECT_EQ(s.sumX, 60);
-    EXPECT_EQ(s.sumXSquared, 1400);
-    EXPECT_EQ(s.sumY, 600);
-    EXPECT_EQ(s.sumXY, 13000);
-    EXPECT_EQ(s.Divisor(), 3 * 1400 - 60 * 60);
 }
 
 std::string Suffix(int k) { return k == 1 ? "st" : k == 2 ? "nd" : k == 3 ? "rd" : "th"; }
