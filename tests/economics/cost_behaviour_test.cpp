@@ -1,9 +1,10 @@
+#include "economics/cost_behaviour.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "economics/cost_behaviour.h"
 #include "support/fake_form_view.h"
 
 namespace orvanta {
