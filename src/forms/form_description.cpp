@@ -7,7 +7,6 @@
 namespace orvanta {
 
 Results Formula::operator()(std::span<const double> x, std::span<const InputField> inputs) const {
-    if (function_) return function_(x);
     if (!calculation_) return NoValue;
     std::vector<std::string_view> labels;
     labels.reserve(inputs.size());

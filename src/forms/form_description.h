@@ -10,7 +10,6 @@
 #include <ostream>
 #include <span>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "forms/formula.h"
@@ -47,32 +46,25 @@ inline Expr Input(const InputField& field) { return Input(field.label); }
 
 namespace orvanta {
 
-// How a section computes: as a Calculation of formula.h, which the form can
-// also print for the user (every calculator does), or as a bare function of
-// x[0], x[1], ..., the section's inputs in reading order.
+// How a section computes: a Calculation of formula.h, which the form can also
+// print for the user.
 class Formula {
 public:
-    using Function = Results (*)(std::span<const double> x);
-
     Formula() = default;
-    Formula(std::nullptr_t) {}  // NOLINT: "no formula"
-    template <typename F>
-    requires std::is_convertible_v<F, Function> Formula(F function)
-        : function_(function) {}               // NOLINT: lambdas read as formulas
-    Formula(formula::Calculation calculation)  // NOLINT
+    Formula(std::nullptr_t) {}                 // NOLINT: "no formula"
+    Formula(formula::Calculation calculation)  // NOLINT: calculations read as formulas
         : calculation_(std::make_shared<const formula::Calculation>(std::move(calculation))) {}
 
     // The results for the section's inputs; x[i] belongs to inputs[i].
     Results operator()(std::span<const double> x, std::span<const InputField> inputs) const;
 
-    // The calculation behind the results, when the form can explain them.
+    // The calculation behind the results, when there is one.
     const formula::Calculation* Explained() const { return calculation_.get(); }
 
-    explicit operator bool() const { return function_ != nullptr || calculation_ != nullptr; }
+    explicit operator bool() const { return calculation_ != nullptr; }
     bool operator==(std::nullptr_t) const { return !*this; }
 
 private:
-    Function function_ = nullptr;
     std::shared_ptr<const formula::Calculation> calculation_;
 };
 

@@ -277,18 +277,18 @@ const FormDescription kLayouts{
                         {"d", ValidationKind::SignedDecimal, "d"}},
              .resultCaption = "Grid",
              .resultLabels = {"sum"},
-             .compute = [](std::span<const double> x) -> Results {
-                 return {{x[0] + x[1] + x[2] + x[3]}};
-             },
+             .compute =
+                 formula::Calculation{.results = {formula::Input("a") + formula::Input("b") +
+                                                  formula::Input("c") + formula::Input("d")}},
              .inputLayout = InputLayout::TwoColumnGrid,
              .inputGroupCaption = "Months"},
             {.inputs = {{"e", ValidationKind::SignedDecimal, "e"}},
              .resultLabels = {"e"},
-             .compute = [](std::span<const double> x) -> Results { return {{x[0]}}; }},
+             .compute = formula::Calculation{.results = {formula::Input("e")}}},
             {.inputs = {{"f", ValidationKind::SignedDecimal, "f"}},
              .resultCaption = "Inside",
              .resultLabels = {"f"},
-             .compute = [](std::span<const double> x) -> Results { return {{x[0]}}; },
+             .compute = formula::Calculation{.results = {formula::Input("f")}},
              .column = 1,
              .groupStyle = ResultGroupStyle::InputsInside},
         },
