@@ -36,9 +36,8 @@ std::string InputHelp(const InputField& input) {
 }
 
 std::string ResultHelp(const Section& section, std::size_t result) {
-    const formula::Calculation* calculation = section.compute.Explained();
-    if (!calculation || result >= section.resultLabels.size()) return {};
-    return calculation->Describe(result, formula::FormulaName(section.resultLabels[result]));
+    if (!section.compute || result >= section.resultLabels.size()) return {};
+    return section.compute->Describe(result, formula::FormulaName(section.resultLabels[result]));
 }
 
 }  // namespace orvanta

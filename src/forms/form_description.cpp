@@ -6,20 +6,19 @@
 
 namespace orvanta {
 
-Results Formula::operator()(std::span<const double> x, std::span<const InputField> inputs) const {
-    if (!calculation_) return NoValue;
+Results SectionResults(const Section& section, std::span<const double> x) {
+    if (!section.compute) return NoValue;
     std::vector<std::string_view> labels;
-    labels.reserve(inputs.size());
-    for (const InputField& input : inputs) labels.push_back(input.label);
-    return calculation_->Evaluate(x, labels);
+    labels.reserve(section.inputs.size());
+    for (const InputField& input : section.inputs) labels.push_back(input.label);
+    return section.compute->Evaluate(x, labels);
 }
 
 FormulaFieldsChecked::FormulaFieldsChecked(std::string_view className,
                                            const std::vector<Section>& sections) {
     for (const Section& section : sections) {
-        const formula::Calculation* calculation = section.compute.Explained();
-        if (!calculation) continue;
-        for (const std::string_view label : formula::InputsUsed(*calculation)) {
+        if (!section.compute) continue;
+        for (const std::string_view label : formula::InputsUsed(*section.compute)) {
             const bool present =
                 std::any_of(section.inputs.begin(), section.inputs.end(),
                             [&](const InputField& input) { return input.label == label; });

@@ -5,7 +5,6 @@
 // formula with its guards. The generic dialog renders any description and the
 // protocol in form_protocol.h runs it, so a new calculator is one table.
 
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -46,28 +45,6 @@ inline Expr Input(const InputField& field) { return Input(field.label); }
 
 namespace orvanta {
 
-// How a section computes: a Calculation of formula.h, which the form can also
-// print for the user.
-class Formula {
-public:
-    Formula() = default;
-    Formula(std::nullptr_t) {}                 // NOLINT: "no formula"
-    Formula(formula::Calculation calculation)  // NOLINT: calculations read as formulas
-        : calculation_(std::make_shared<const formula::Calculation>(std::move(calculation))) {}
-
-    // The results for the section's inputs; x[i] belongs to inputs[i].
-    Results operator()(std::span<const double> x, std::span<const InputField> inputs) const;
-
-    // The calculation behind the results, when there is one.
-    const formula::Calculation* Explained() const { return calculation_.get(); }
-
-    explicit operator bool() const { return calculation_ != nullptr; }
-    bool operator==(std::nullptr_t) const { return !*this; }
-
-private:
-    std::shared_ptr<const formula::Calculation> calculation_;
-};
-
 // Called for every field that passed, at once, even if a later field fails,
 // with the field's declaration: a store tells its fields by their labels, so
 // reordering the fields cannot hand one value on as another.
@@ -88,7 +65,9 @@ struct Section {
     std::string_view resultCaption{};  // group box caption; empty for a bare box
     std::vector<std::string_view> resultLabels{};
     ResultFormat format = ResultFormat::TwoDecimals;
-    Formula compute = nullptr;
+    // How the results follow from the inputs; a section that only hands its
+    // values on has none.
+    std::optional<formula::Calculation> compute{};
 
     // Layout hints.
     int column = 0;  // 0 for the left column, 1 for the right one
@@ -130,6 +109,10 @@ enum class LabelAlignment { Left, Right };
 // section does not have, which would show "NaN" for every press: throws
 // std::logic_error naming the form and the field. Descriptions are program
 // constants, so such a mistake stops every build at start-up.
+// The results of `section` for its inputs' values x (x[i] belongs to its
+// input i); no value where it has no calculation.
+Results SectionResults(const Section& section, std::span<const double> x);
+
 class FormulaFieldsChecked {
 public:
     FormulaFieldsChecked(std::string_view className, const std::vector<Section>& sections);

@@ -60,7 +60,7 @@ void ComputeSection(const FormDescription& form, std::size_t section, FormView& 
         view.OpenWindow(s.opens);
         return;
     }
-    const Results results = s.compute ? s.compute(x, s.inputs) : NoValue;
+    const Results results = SectionResults(s, x);
     // A formula that gives fewer values than there are fields would leave a
     // partial result on screen; show none instead.
     if (!results || results->size() != s.resultLabels.size()) {

@@ -25,7 +25,7 @@ TEST(EconomicsForms, EveryFormIsCompleteAndNamedOnce) {
         EXPECT_FALSE(form->title.empty());
         ASSERT_FALSE(form->sections.empty());
         for (const Section& s : form->sections) {
-            EXPECT_NE(s.compute, nullptr);
+            EXPECT_TRUE(s.compute.has_value());
             ASSERT_EQ(s.resultLabels.size(), 1u);
             // The result group box and the label beside the field carry one text.
             EXPECT_FALSE(s.resultCaption.empty());

@@ -33,7 +33,7 @@ TEST(RatioForms, EveryFormIsComplete) {
         for (const Section& section : form->sections) {
             EXPECT_FALSE(section.inputs.empty());
             EXPECT_FALSE(section.resultLabels.empty());
-            EXPECT_NE(section.compute, nullptr);
+            EXPECT_TRUE(section.compute.has_value());
         }
     }
 }
