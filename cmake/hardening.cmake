@@ -9,7 +9,6 @@
 # the sanitizers' own interceptors, so it is limited to optimised builds
 # without ORVANTA_SANITIZE.
 
-option(ORVANTA_HARDEN "Build with Debian's hardening flags" ON)
 if(NOT ORVANTA_HARDEN)
   return()
 endif()
