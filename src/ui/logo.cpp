@@ -42,8 +42,8 @@ namespace {
 constexpr int kHeldSides[] = {16, 24, 32, 48, 64};
 
 // The sizes up to 64 px are drawn as the first icon is made, while fontconfig
-// is still reading its configuration on the other core (main.cpp), and held
-// once for all icons. The large sizes (128 and 256 px, nine tenths of
+// is still reading its configuration on the other core (shell/startup.cpp),
+// and held once for all icons. The large sizes (128 and 256 px, nine tenths of
 // the pixels) are drawn when the window system asks for them and not kept.
 class LogoIconEngine : public QIconEngine {
 public:
