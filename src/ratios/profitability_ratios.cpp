@@ -18,8 +18,7 @@ FormDescription PercentageForm(std::string_view className, std::string_view titl
             .resultCaption = caption,
             .resultLabels = {caption},
             .format = ResultFormat::TwoDecimals,
-            .compute = formula::Percentage(formula::Input(numerator.label),
-                                           formula::Input(denominator.label)),
+            .compute = formula::Percentage(formula::Input(numerator), formula::Input(denominator)),
         }},
     };
 }
