@@ -161,6 +161,14 @@ private:
     bool resolved_ = false;
 };
 
+// A painter of the style's own picture draws as the one it stands in for.
+void DrawLike(QPainter& p, const QPainter& painter) {
+    p.setRenderHints(painter.renderHints());
+    p.setPen(painter.pen());
+    p.setBrush(painter.brush());
+    p.setFont(painter.font());
+}
+
 }  // namespace
 
 CachingStyle::CachingStyle(QStyle* base) : QProxyStyle(base) {
@@ -197,10 +205,7 @@ void CachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
-        p.setRenderHints(painter->renderHints());
-        p.setPen(painter->pen());
-        p.setBrush(painter->brush());
-        p.setFont(painter->font());
+        DrawLike(p, *painter);
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
             QStyleOptionFrame copy(*frame);
             copy.rect.moveTo(0, 0);
@@ -229,10 +234,7 @@ void CachingStyle::DrawOnDevicePixels(PrimitiveElement element, const QStyleOpti
     image.setDevicePixelRatio(whole);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    p.setRenderHints(painter->renderHints());
-    p.setPen(painter->pen());
-    p.setBrush(painter->brush());
-    p.setFont(painter->font());
+    DrawLike(p, *painter);
     // At a whole ratio above 1 an odd pixel left over stays empty inside.
     const QRect rect(0, 0, onDevice.width() / whole, onDevice.height() / whole);
     if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
