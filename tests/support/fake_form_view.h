@@ -6,6 +6,7 @@
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,9 +45,11 @@ public:
     }
     void OpenWindow(std::string_view className) override { opened.emplace_back(className); }
 
-    // Fills a section's fields from UTF-8 texts, in reading order.
+    // Fills a section's fields, in reading order, from plain literals of
+    // ASCII characters: figures, signs and spaces. Texts beyond ASCII are
+    // typed as u"" literals straight into `inputs`.
     void Type(std::size_t section, const std::vector<std::string>& texts) {
-        for (std::size_t i = 0; i < texts.size(); ++i) inputs[{section, i}] = Utf16(texts[i]);
+        for (std::size_t i = 0; i < texts.size(); ++i) inputs[{section, i}] = Ascii(texts[i]);
     }
     std::string Result(std::size_t section, std::size_t result = 0) const {
         const auto it = results.find({section, result});
@@ -58,42 +61,14 @@ public:
         return texts;
     }
 
-    static std::u16string Utf16(const std::string& utf8);
-};
-
-// Utf-8 to UTF-16, enough for the test texts (BMP and surrogate pairs).
-inline std::u16string FakeFormView::Utf16(const std::string& utf8) {
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        char32_t cp;
-        int extra;
-        if (c < 0x80) {
-            cp = c;
-            extra = 0;
-        } else if ((c >> 5) == 6) {
-            cp = c & 0x1F;
-            extra = 1;
-        } else if ((c >> 4) == 14) {
-            cp = c & 0x0F;
-            extra = 2;
-        } else {
-            cp = c & 0x07;
-            extra = 3;
+    static std::u16string Ascii(const std::string& text) {
+        for (const char c : text) {
+            if (static_cast<unsigned char>(c) >= 0x80)
+                throw std::invalid_argument("not ASCII, type it as a u\"\" literal: " + text);
         }
-        for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += extra + 1;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
+        return std::u16string(text.begin(), text.end());
     }
-    return out;
-}
+};
 
 // One press of a section with the given texts; returns the view for checks.
 inline FakeFormView Press(const FormDescription& form, std::size_t section,
